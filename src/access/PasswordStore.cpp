@@ -1,0 +1,79 @@
+#include "access/PasswordStore.h"
+
+#include "access/Crypt.h"
+#include "app/ProgramFolder.h"
+#include "platform/AnsiCodePage.h"
+#include "platform/IniProfile.h"
+#include "platform/TextTrim.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString Section = QStringLiteral("Accesso");
+const QString Key = QStringLiteral("Valore");
+
+bool IsStorable(const QString& normalised) {
+    if (normalised.size() > MaxScrambledLength)
+        return false;
+    for (const QChar c : normalised)
+        if (c.unicode() > 0xFF)
+            return false;
+    return true;
+}
+} // namespace
+
+QString PasswordStorePath() {
+    return ProgramFolder() + QStringLiteral("unins000.dll");
+}
+
+QString NormalisePassword(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(char16_t(c.unicode() - (u'a' - u'A')));
+    return TrimBlanks(upper);
+}
+
+std::optional<QString> ReadStoredPassword() {
+    QString value;
+    if (!ReadProfileString(PasswordStorePath(), Section, Key, &value))
+        return std::nullopt;
+    const std::optional<QString> plain = DecodePassword(value);
+    if (!plain)
+        return std::nullopt;
+    return TrimBlanks(*plain);
+}
+
+PasswordCheck CheckPassword(const QString& typed) {
+    const std::optional<QString> stored = ReadStoredPassword();
+    if (!stored)
+        return PasswordCheck::ReadError;
+    // Without a store nothing matches, not even a blank text.
+    const QString normalised = NormalisePassword(typed);
+    return !stored->isEmpty() && normalised == *stored ? PasswordCheck::Accepted
+                                                       : PasswordCheck::Wrong;
+}
+
+PasswordChange ChangePassword(const QString& oldPassword, const QString& newPassword,
+                              const QString& confirmation) {
+    const std::optional<QString> stored = ReadStoredPassword();
+    if (!stored)
+        return PasswordChange::Error;
+    if (stored->isEmpty() || NormalisePassword(oldPassword) != *stored)
+        return PasswordChange::WrongOld;
+    if (TrimBlanks(newPassword) != TrimBlanks(confirmation))
+        return PasswordChange::NotConfirmed;
+    const QString normalised = NormalisePassword(newPassword);
+    // The new password must come back whole from the store, and never be
+    // empty: the stored password always stays one that can be typed.
+    if (normalised.isEmpty() || !IsStorable(normalised))
+        return PasswordChange::Unstorable;
+    if (!WriteProfileString(PasswordStorePath(), Section, Key, EncodePassword(normalised)))
+        return PasswordChange::Error;
+    return PasswordChange::Changed;
+}
+
+QByteArray PasswordStoreContent(const QString& password) {
+    return EncodeAnsi(QStringLiteral("[") + Section + u"]\r\n"_s + Key + u'=' +
+                      EncodePassword(NormalisePassword(password)) + u"\r\n"_s);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The archive: one "*.eur" text file per saved ticket, directly in the
+// program folder, holding the ticket's order lines and nothing else.
+
+// "Comanda al tavolo 5 del giorno 12.03.2024 alle ore 20.15.33.eur" from the
+// table, date and time texts of the order window, cut by position.
+QString ArchiveFileName(const QString& table, const QString& date, const QString& time);
+
+// Writes the lines (ANSI, CR LF after each) under the name in the program
+// folder, replacing a file of the same name whole. Fails, writing nothing,
+// for a path over 259 characters or a name holding \ / : * ? " < > | or a
+// control character.
+bool SaveOrderArchive(const QString& fileName, const QStringList& lines);
+
+// The names of the archive files, without folder, sorted without regard to
+// case. An unreadable folder gives an empty list.
+QStringList ListOrderArchives();
+
+// The lines of an archive file, decoded by its byte-order mark or as ANSI.
+bool LoadOrderArchive(const QString& path, QStringList* lines);
+
+// Deletes one archive file; false when it cannot be deleted.
+bool DeleteOrderArchive(const QString& path);

@@ -1,0 +1,26 @@
+#include "output/MailSettings.h"
+
+#include "app/ProgramFolder.h"
+#include "platform/IniProfile.h"
+#include "platform/TextTrim.h"
+
+namespace {
+const QString Section = QStringLiteral("Destinatari Comande");
+const QString Key = QStringLiteral("Indirizzi Email");
+constexpr int MaxRecipientsLength = 2047;
+} // namespace
+
+QString SettingsFilePath() {
+    return ProgramFolder() + QStringLiteral("Orbisala.ini");
+}
+
+QString ReadMailRecipients() {
+    QString value;
+    if (!ReadProfileString(SettingsFilePath(), Section, Key, &value))
+        return {};
+    return value.left(MaxRecipientsLength);
+}
+
+bool WriteMailRecipients(const QString& recipients) {
+    return WriteProfileString(SettingsFilePath(), Section, Key, TrimBlanks(recipients));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Profile (INI) files read and written one value at a time, by the rules
+// stations on the shared folder follow: a "[section]" line, then "key=value"
+// lines; section and key matched without regard to case, the first match
+// wins, the value trimmed (and one pair of enclosing quotes dropped). QSettings
+// cannot stand in: it rewrites the whole file and escapes blanks in names.
+
+// Reads the value into *value. A missing file, section or key gives the empty
+// text and success; false only when the file exists but cannot be read.
+bool ReadProfileString(const QString& path, const QString& section, const QString& key,
+                       QString* value);
+
+// Writes "key=value" into the section, keeping every other line byte for byte
+// and the file's encoding; creates the file, the section or the key where
+// missing. The file is replaced atomically; false when it cannot be written.
+bool WriteProfileString(const QString& path, const QString& section, const QString& key,
+                        const QString& value);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The list files of the program folder: one list line per text line, sorted.
+
+// The lines of the file, each trimmed, in file order. False when the file is
+// missing or cannot be read.
+bool ReadListFile(const QString& path, QStringList* lines);
+
+// Replaces the file with the lines, in ANSI with CR LF after each, without a
+// byte-order mark. The previous file stays whole when the write fails.
+bool WriteListFile(const QString& path, const QStringList& lines);
+
+// The order of every list shown from a list file: UTF-16 code units compared
+// with only "a" to "z" folded to "A" to "Z"; a text that begins another comes
+// first. Negative, zero or positive.
+int ListOrder(const QString& a, const QString& b);
+
+// Sorts lines by ListOrder; lines that compare equal keep their order.
+void SortByListOrder(QStringList& lines);
+
+// Where a line goes in a list kept in ListOrder: after every line that does
+// not come after it.
+qsizetype ListInsertPosition(const QStringList& sorted, const QString& line);
