@@ -1,10 +1,17 @@
-// The program block: builds the application and runs it.
+// The program block: asks for software drawing, builds the application and
+// its kept windows, and runs until the program is ended.
+#include "app/Shell.h"
+
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication application(argc, argv);
-    std::puts("Orbisala: the windows are not part of this build yet.");
-    return 0;
+    // Windows are only hidden when they close; the program ends only through
+    // the start window or the password window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    CreateWindows();
+    const int code = QApplication::exec();
+    DestroyWindows();
+    return code;
 }

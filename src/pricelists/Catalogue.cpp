@@ -18,6 +18,7 @@ struct CategoryTexts {
     const char16_t* noNameWarning;
     const char16_t* noPriceWarning;
     const char16_t* orderHint;
+    const char16_t* tileCaption;
     const char16_t* bannerText;
     const char16_t* pluralPhrase;
     const char16_t* singularPhrase;
@@ -34,6 +35,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun aperitivo da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo dell'aperitivo da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi degli aperitivi.",
+     u"APERITIVI",
      u"LISTINO PREZZI APERITIVI",
      u"degli aperitivi",
      u"dell'aperitivo"},
@@ -47,6 +49,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun antipasto da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo dell'antipasto da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi degli antipasti.",
+     u"ANTIPASTI",
      u"LISTINO PREZZI ANTIPASTI",
      u"degli antipasti",
      u"dell'antipasto"},
@@ -60,6 +63,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun primo piatto da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del primo piatto da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei primi piatti.",
+     u"PRIMI PIATTI",
      u"LISTINO PREZZI PRIMI PIATTI",
      u"dei primi piatti",
      u"del primo piatto"},
@@ -73,6 +77,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun secondo piatto da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del secondo piatto da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei secondi piatti (carne).",
+     u"CARNE",
      u"LISTINO PREZZI SECONDI-CARNE",
      u"dei secondi piatti a base di carne",
      u"del secondo piatto a base di carne"},
@@ -86,6 +91,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun secondo piatto da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del secondo piatto da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei secondi piatti (pesce).",
+     u"PESCE",
      u"LISTINO PREZZI SECONDI-PESCE",
      u"dei secondi piatti a base di pesce",
      u"del secondo piatto a base di pesce"},
@@ -99,6 +105,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun contorno da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del contorno da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei contorni.",
+     u"CONTORNI",
      u"LISTINO PREZZI CONTORNI",
      u"dei contorni",
      u"del contorno"},
@@ -112,6 +119,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stata indicata alcuna pizza da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo della pizza da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi delle pizze.",
+     u"PIZZE",
      u"LISTINO PREZZI PIZZE",
      u"delle pizze",
      u"della pizza"},
@@ -125,6 +133,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun dessert da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del dessert da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei dessert.",
+     u"DESSERT",
      u"LISTINO PREZZI DESSERT",
      u"dei dessert",
      u"del dessert"},
@@ -138,6 +147,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stata indicata alcuna bevanda da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo della bevanda da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi delle bevande.",
+     u"BEVANDE",
      u"LISTINO PREZZI BEVANDE",
      u"delle bevande",
      u"della bevanda"},
@@ -151,6 +161,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun vino da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del vino da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei vini.",
+     u"VINI",
      u"LISTINO PREZZI VINI",
      u"dei vini",
      u"del vino"},
@@ -164,6 +175,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun liquore da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del liquore da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi dei liquori.",
+     u"LIQUORI",
      u"LISTINO PREZZI LIQUORI",
      u"dei liquori",
      u"del liquore"},
@@ -177,6 +189,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"Attenzione: non è stato indicato alcun prodotto di caffetteria da aggiungere al listino prezzi.",
      u"Attenzione: non è stato indicato il prezzo del prodotto di caffetteria da aggiungere al listino prezzi.",
      u"Importa i dati dal listino prezzi della caffetteria.",
+     u"CAFFETTERIA",
      u"LISTINO PREZZI CAFFETTERIA",
      u"della caffetteria",
      u"del prodotto di caffetteria"},};
@@ -201,6 +214,7 @@ CatalogueEntry CategoryEntry(const CategoryTexts& t) {
     e.OrderClickHandler = e.MenuClickHandler;
     e.OrderMoveHandler = u"btn"_s + key + u"MouseMove"_s;
     e.OrderHint = QString::fromUtf16(t.orderHint);
+    e.TileCaption = QString::fromUtf16(t.tileCaption);
     e.BannerText = QString::fromUtf16(t.bannerText);
     e.InstructionText = {
         u"E' possibile creare un listino prezzi personalizzato "_s +

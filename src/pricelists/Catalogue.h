@@ -49,6 +49,9 @@ struct CatalogueEntry {
     QString OrderMoveHandler;
     QString OrderHint;
 
+    // The caption under the category's picture (empty for the table list).
+    QString TileCaption;
+
     // Words of the editor's banner and its two instruction lines.
     QString BannerText;
     QStringList InstructionText;

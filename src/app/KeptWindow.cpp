@@ -1,0 +1,40 @@
+#include "app/KeptWindow.h"
+
+#include "widgets/FixedWindow.h"
+#include "widgets/Theme.h"
+
+#include <QCloseEvent>
+#include <QShowEvent>
+
+KeptWindow::KeptWindow(const QString& className, const QString& title) : m_maximised(true) {
+    setObjectName(className);
+    setWindowTitle(title);
+    resize(WorkingSize);
+    ApplyWindowBackground(this);
+}
+
+KeptWindow::KeptWindow(const QString& className, const QString& title, QSize fixedClientSize)
+    : m_maximised(false) {
+    SetUpFixedWindow(this, className, title, fixedClientSize);
+    ApplyWindowBackground(this);
+}
+
+void KeptWindow::showKept() {
+    if (m_maximised)
+        showMaximized();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void KeptWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void KeptWindow::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}

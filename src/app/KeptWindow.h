@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+// A window that lives for the whole run and is only shown and hidden. Its
+// FormShow runs each time it becomes visible; closing it, however caused,
+// runs FormClose and then hides it.
+class KeptWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The client size of the working windows, which open maximised.
+    static constexpr QSize WorkingSize{1016, 713};
+
+    // A working window: normal resizable frame, opens maximised.
+    KeptWindow(const QString& className, const QString& title);
+
+    // Visible (maximised where the window opens so) and in front.
+    void showKept();
+
+protected:
+    // A fixed-size window with no title-bar buttons, centred on the screen.
+    KeptWindow(const QString& className, const QString& title, QSize fixedClientSize);
+
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_maximised;
+};

@@ -1,0 +1,83 @@
+#include "app/MenuListini.h"
+
+#include "app/Avvio.h"
+#include "app/Placeholders.h"
+#include "app/Shell.h"
+#include "help/HelpWindows.h"
+#include "platform/TextTrim.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMetaObject>
+#include <QVBoxLayout>
+
+TfrmMenuListini::TfrmMenuListini()
+    : SectionMenu(QStringLiteral("TfrmMenuListini"), QStringLiteral(" Orbisala - Menu Portate"),
+                  QStringLiteral("MENU PORTATE"),
+                  QStringLiteral("Premere il pulsante corrispondente al listino prezzi che si "
+                                 "vuole creare o aggiornare.")) {
+    // Two rows of six tiles in category order; picture and caption share the
+    // category's click handler.
+    auto* tiles = new QGridLayout;
+    tiles->setHorizontalSpacing(14);
+    tiles->setVerticalSpacing(4);
+    const QVector<CatalogueEntry>& entries = CategoryEntries();
+    for (int i = 0; i < entries.size(); ++i) {
+        const CatalogueEntry& entry = entries[i];
+        auto* picture = new PictureButton(entry.MenuControls[0], entry.Key.toLower(), QString(),
+                                          PictureButton::Look::Tile, this);
+        auto* caption = new PictureButton(entry.MenuControls[1], QString(), entry.TileCaption,
+                                          PictureButton::Look::Caption, this);
+        picture->setMinimumSize(120, 110);
+        caption->setMinimumSize(120, 40);
+        const int row = (i / 6) * 3;
+        tiles->addWidget(picture, row, i % 6);
+        tiles->addWidget(caption, row + 1, i % 6);
+        const QByteArray handler = entry.MenuClickHandler.toLatin1();
+        for (PictureButton* control : {picture, caption})
+            connect(control, &PictureButton::clicked, this,
+                    [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
+    }
+    tiles->setRowMinimumHeight(2, 18);
+
+    const CatalogueEntry& tables = TableListEntry();
+    auto* imgTavoli = new PictureButton(tables.MenuControls[1], QStringLiteral("tavoli"), QString(),
+                                        PictureButton::Look::Flat, this);
+    imgTavoli->setFixedSize(48, 48);
+    m_tavoli = new LinkLabel(tables.MenuControls[0], QStringLiteral("Gestione elenco tavoli"), this);
+    m_tavoli->attachIcon(imgTavoli);
+    connect(m_tavoli, &LinkLabel::clicked, this, &TfrmMenuListini::lnkTavoliClick);
+
+    auto* link = new QHBoxLayout;
+    link->addStretch(1);
+    link->addWidget(imgTavoli);
+    link->addWidget(m_tavoli);
+    link->addStretch(1);
+
+    body()->addStretch(1);
+    body()->addLayout(tiles);
+    body()->addSpacing(10);
+    body()->addLayout(link);
+    body()->addStretch(1);
+}
+
+void TfrmMenuListini::OpenEditor(CourseCategory category) {
+    const CatalogueEntry& entry = CatalogueEntryOf(category);
+    OpenPlaceholderDialog(this, entry.EditorClass, entry.EditorTitle);
+}
+
+void TfrmMenuListini::lnkTavoliClick() {
+    const CatalogueEntry& tables = TableListEntry();
+    OpenPlaceholderDialog(this, tables.EditorClass, tables.EditorTitle);
+}
+
+void TfrmMenuListini::imgGuidaClick() { OpenHelpTopic(this, HelpTopic::PriceLists); }
+
+void TfrmMenuListini::FormClose() {
+    if (TrimBlanks(closeTarget()) == QStringLiteral("avvio")) {
+        Kept().Avvio->showKept();
+        hide();
+    }
+}

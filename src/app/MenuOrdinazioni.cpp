@@ -1,0 +1,96 @@
+#include "app/MenuOrdinazioni.h"
+
+#include "app/Avvio.h"
+#include "app/Shell.h"
+#include "archive/ApriOrdinazioni.h"
+#include "help/HelpWindows.h"
+#include "orders/Ordinazioni.h"
+#include "platform/TextTrim.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Theme.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* LargeButton(const QString& name, const QString& text, const QString& icon,
+                         QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(FamilyFont(QStringLiteral("Verdana"), 18));
+    button->setIcon(QIcon(IconPath(icon)));
+    button->setIconSize({56, 56});
+    button->setMinimumSize(520, 96);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #2F4F4F; border: 2px solid #2F4F4F; border-radius: 14px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #B0C4DE); }"
+        "QPushButton:hover { border-color: #DC143C; }"
+        "QPushButton:pressed { background: #B0C4DE; }"));
+    return button;
+}
+} // namespace
+
+TfrmMenuOrdinazioni::TfrmMenuOrdinazioni()
+    : SectionMenu(QStringLiteral("TfrmMenuOrdinazioni"),
+                  QStringLiteral(" Orbisala - Ordinazioni ai Tavoli"),
+                  QStringLiteral("ORDINAZIONI AI TAVOLI"),
+                  QStringLiteral("Premere il pulsante per creare una nuova comanda ai tavoli o per "
+                                 "visualizzare quelle in archivio.")) {
+    auto* icoIcona03 = new PictureButton(QStringLiteral("icoIcona03"), QStringLiteral("ticket"),
+                                         QString(), PictureButton::Look::Flat, this);
+    icoIcona03->setFixedSize(180, 180);
+    icoIcona03->setEnabled(false);
+    icoIcona03->setCursor(Qt::ArrowCursor);
+
+    auto* btnCrea = LargeButton(QStringLiteral("btnCrea"), QStringLiteral("Crea nuova comanda"),
+                                QStringLiteral("ordinazioni"), this);
+    auto* btnApri =
+        LargeButton(QStringLiteral("btnApri"), QStringLiteral("Visualizza comande in archivio"),
+                    QStringLiteral("archivio"), this);
+    connect(btnCrea, &QPushButton::clicked, this, &TfrmMenuOrdinazioni::btnCreaClick);
+    connect(btnApri, &QPushButton::clicked, this, &TfrmMenuOrdinazioni::btnApriClick);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(24);
+    buttons->addStretch(1);
+    buttons->addWidget(btnCrea);
+    buttons->addWidget(btnApri);
+    buttons->addStretch(1);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(icoIcona03);
+    row->addSpacing(40);
+    row->addLayout(buttons);
+    row->addStretch(1);
+    body()->addLayout(row, 1);
+}
+
+void TfrmMenuOrdinazioni::btnCreaClick() {
+    setCloseTarget(QStringLiteral("crea"));
+    close();
+}
+
+void TfrmMenuOrdinazioni::btnApriClick() {
+    setCloseTarget(QStringLiteral("apri"));
+    close();
+}
+
+void TfrmMenuOrdinazioni::imgGuidaClick() { OpenHelpTopic(this, HelpTopic::Orders); }
+
+void TfrmMenuOrdinazioni::FormClose() {
+    const QString target = TrimBlanks(closeTarget());
+    KeptWindow* next = nullptr;
+    if (target == QStringLiteral("avvio"))
+        next = Kept().Avvio;
+    else if (target == QStringLiteral("crea"))
+        next = Kept().Ordinazioni;
+    else if (target == QStringLiteral("apri"))
+        next = Kept().ApriOrdinazioni;
+    if (!next)
+        return;
+    next->showKept();
+    hide();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/SectionMenu.h"
+
+// The orders menu: a new ticket, or the archive of saved tickets.
+class TfrmMenuOrdinazioni : public SectionMenu {
+    Q_OBJECT
+
+public:
+    TfrmMenuOrdinazioni();
+
+public slots:
+    void btnCreaClick();
+    void btnApriClick();
+    void imgGuidaClick() override;
+
+protected:
+    void FormClose() override;
+};

@@ -1,0 +1,35 @@
+#include "app/Placeholders.h"
+
+#include "platform/ModalDialogs.h"
+#include "widgets/FixedWindow.h"
+#include "widgets/Theme.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+QString PlaceholderText() {
+    return QStringLiteral("Questa sezione sarà disponibile in una prossima versione di Orbisala.");
+}
+
+void OpenPlaceholderDialog(QWidget* opener, const QString& className, const QString& title) {
+    auto dialog = std::make_unique<QDialog>(opener);
+    SetUpFixedWindow(dialog.get(), className, title, {520, 220});
+    ApplyWindowBackground(dialog.get());
+    auto* text = new QLabel(PlaceholderText(), dialog.get());
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    text->setFont(FamilyFont(QStringLiteral("Verdana"), 13, true));
+    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), dialog.get());
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setFont(FamilyFont(QStringLiteral("Verdana"), 12));
+    btnChiudi->setMinimumSize(140, 44);
+    QObject::connect(btnChiudi, &QPushButton::clicked, dialog.get(), &QDialog::accept);
+    auto* layout = new QVBoxLayout(dialog.get());
+    layout->addWidget(text, 1);
+    layout->addWidget(btnChiudi, 0, Qt::AlignCenter);
+    ShowModal(dialog.get());
+}

@@ -1,0 +1,23 @@
+#include "orders/Ordinazioni.h"
+
+#include "app/Avvio.h"
+#include "app/Placeholders.h"
+#include "app/Shell.h"
+#include "widgets/Banner.h"
+
+#include <QVBoxLayout>
+
+TfrmOrdinazioni::TfrmOrdinazioni()
+    : KeptWindow(QStringLiteral("TfrmOrdinazioni"),
+                 QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")) {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(24, 18, 24, 18);
+    page->addWidget(new Banner(QStringLiteral("icoTitolo"), QStringLiteral("NUOVA COMANDA"), 30, this));
+    page->addWidget(InstructionLine(QStringLiteral("lblIstruzioni"), PlaceholderText(), this));
+    page->addStretch(1);
+}
+
+void TfrmOrdinazioni::FormClose() {
+    Kept().Avvio->showKept();
+    hide();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDateTime>
+
+// "Now" for the windows that stamp a ticket; tests fix it.
+QDateTime CurrentDateTime();
+
+// Fixes the clock at a moment; an invalid moment restores the system clock.
+void SetFixedDateTime(const QDateTime& moment);

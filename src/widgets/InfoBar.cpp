@@ -1,0 +1,35 @@
+#include "widgets/InfoBar.h"
+
+#include "widgets/Theme.h"
+
+#include <QEvent>
+
+InfoBar::InfoBar(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setFont(FamilyFont(QStringLiteral("Verdana"), 11, true));
+    setStyleSheet(QStringLiteral("background: black; color: white; padding: 4px 10px;"));
+    setMinimumHeight(30);
+}
+
+void InfoBar::addHint(QWidget* widget, const QString& hint) {
+    m_hints.insert(widget, hint);
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+    connect(widget, &QObject::destroyed, this, [this](QObject* gone) { m_hints.remove(gone); });
+}
+
+void InfoBar::clearOver(QWidget* background) {
+    m_background = background;
+    background->setMouseTracking(true);
+    background->installEventFilter(this);
+}
+
+bool InfoBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (const auto it = m_hints.constFind(watched); it != m_hints.constEnd())
+            setText(it.value());
+        else if (watched == m_background)
+            clear();
+    }
+    return QLabel::eventFilter(watched, event);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QString>
+
+class QSvgRenderer;
+
+// A clickable picture: an icon from the artwork, a caption under it, or both.
+// Large, touch-friendly, with a hand pointer; it reports press, release,
+// click and pointer movement like any button.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    enum class Look {
+        Tile,    // raised tile with icon and caption
+        Caption, // caption strip, the label of a tile above it
+        Flat     // the picture alone, no frame
+    };
+
+    PictureButton(const QString& name, const QString& iconName, const QString& caption,
+                  Look look, QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    QSize sizeHint() const override;
+
+signals:
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QSvgRenderer* m_icon = nullptr;
+    Look m_look;
+};

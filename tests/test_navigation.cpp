@@ -1,0 +1,214 @@
+// Start-up and the walk between the kept windows, driven through the controls.
+#include "ShellFixture.h"
+
+#include "app/Avvio.h"
+#include "app/MenuListini.h"
+#include "app/MenuOrdinazioni.h"
+#include "access/Password.h"
+#include "app/Maker.h"
+#include "archive/ApriOrdinazioni.h"
+#include "help/HelpTopics.h"
+#include "orders/Ordinazioni.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Theme.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+void Click(QWidget* window, const char* name) {
+    auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+    QVERIFY2(control, name);
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+QStringList VisibleWindows() {
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names.append(w->objectName());
+    return names;
+}
+
+void EnterProgram(QWidget* password) {
+    auto* field = password->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+    QTest::keyClicks(field, QStringLiteral("bruschettavolo"));
+    Click(password, "cmdOK");
+}
+
+} // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithThePasswordWindowAlone() {
+        ShellFixture shell;
+        QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmPassword")});
+        QVERIFY(shell.dialogs.isEmpty());
+    }
+
+    void keptWindowsCarryTheirClassNamesAndTitles() {
+        ShellFixture shell;
+        const QVector<QPair<QWidget*, QString>> windows = {
+            {Kept().Avvio, QStringLiteral(" Orbisala")},
+            {Kept().MenuListini, QStringLiteral(" Orbisala - Menu Portate")},
+            {Kept().MenuOrdinazioni, QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")},
+            {Kept().Ordinazioni, QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")},
+            {Kept().ApriOrdinazioni, QStringLiteral(" Orbisala - Visualizzazione comande in archivio")},
+        };
+        for (const auto& [window, title] : windows) {
+            QCOMPARE(window->windowTitle(), title);
+            QCOMPARE(window->objectName(), QString::fromLatin1(window->metaObject()->className()));
+        }
+    }
+
+    // Each row: the section opened from the start window, how it is left,
+    // and where the user lands.
+    void sectionsLeadBackToTheStartWindow_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<QString>("landing");
+        QTest::newRow("price lists, Esci") << "imgListinoPrezzi" << "TfrmMenuListini" << "imgEsci" << "TfrmAvvio";
+        QTest::newRow("price lists button, title bar") << "btnListinoPrezzi" << "TfrmMenuListini" << "close" << "TfrmAvvio";
+        QTest::newRow("orders, Esci") << "imgContoCliente" << "TfrmMenuOrdinazioni" << "imgEsci" << "TfrmAvvio";
+        QTest::newRow("orders button, title bar") << "btnContoCliente" << "TfrmMenuOrdinazioni" << "close" << "TfrmAvvio";
+        QTest::newRow("new ticket") << "imgContoCliente" << "TfrmMenuOrdinazioni" << "btnCrea" << "TfrmOrdinazioni";
+        QTest::newRow("archive") << "imgContoCliente" << "TfrmMenuOrdinazioni" << "btnApri" << "TfrmApriOrdinazioni";
+    }
+
+    void sectionsLeadBackToTheStartWindow() {
+        QFETCH(QString, entry);
+        QFETCH(QString, menu);
+        QFETCH(QString, leave);
+        QFETCH(QString, landing);
+        ShellFixture shell;
+        EnterProgram(Kept().Password);
+        QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
+
+        Click(Kept().Avvio, entry.toLatin1());
+        QCOMPARE(VisibleWindows(), QStringList{menu});
+        auto* menuWindow = static_cast<SectionMenu*>(
+            menu == u"TfrmMenuListini" ? static_cast<QWidget*>(Kept().MenuListini)
+                                       : static_cast<QWidget*>(Kept().MenuOrdinazioni));
+        QCOMPARE(menuWindow->closeTarget(), QStringLiteral("avvio"));
+
+        if (leave == u"close")
+            menuWindow->close();
+        else
+            Click(menuWindow, leave.toLatin1());
+        QCOMPARE(VisibleWindows(), QStringList{landing});
+        QCOMPARE(shell.programEnds, 0);
+    }
+
+    void orderWindowAndArchiveCloseToTheStartWindowNotTheMenu() {
+        ShellFixture shell;
+        EnterProgram(Kept().Password);
+        for (const char* choice : {"btnCrea", "btnApri"}) {
+            Click(Kept().Avvio, "imgContoCliente");
+            Click(Kept().MenuOrdinazioni, choice);
+            QWidget* target = choice == QByteArray("btnCrea")
+                                  ? static_cast<QWidget*>(Kept().Ordinazioni)
+                                  : static_cast<QWidget*>(Kept().ApriOrdinazioni);
+            QVERIFY(target->isVisible());
+            target->close();
+            QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
+        }
+        // The marker is "avvio" again each time the menu is shown.
+        Click(Kept().Avvio, "imgContoCliente");
+        QCOMPARE(Kept().MenuOrdinazioni->closeTarget(), QStringLiteral("avvio"));
+    }
+
+    void startWindowEndsTheProgram() {
+        ShellFixture shell;
+        EnterProgram(Kept().Password);
+        Click(Kept().Avvio, "imgEsci");
+        QCOMPARE(shell.programEnds, 1);
+        Kept().Avvio->close();
+        QCOMPARE(shell.programEnds, 2);
+    }
+
+    void passwordWindowEsciEndsTheProgram() {
+        ShellFixture shell;
+        Click(Kept().Password, "cmdEsci");
+        QCOMPARE(shell.programEnds, 1);
+    }
+
+    void categoryPictureAndCaptionOpenTheSameEditor() {
+        ShellFixture shell;
+        EnterProgram(Kept().Password);
+        Click(Kept().Avvio, "imgListinoPrezzi");
+        for (const CatalogueEntry& entry : CategoryEntries()) {
+            Click(Kept().MenuListini, entry.MenuControls[0].toLatin1());
+            Click(Kept().MenuListini, entry.MenuControls[1].toLatin1());
+        }
+        Click(Kept().MenuListini, "lnkTavoli");
+        Click(Kept().MenuListini, "imgTavoli");
+
+        QStringList expected;
+        for (const CatalogueEntry& entry : CategoryEntries())
+            expected << entry.EditorClass << entry.EditorClass;
+        expected << QStringLiteral("TfrmElenco_Tavoli") << QStringLiteral("TfrmElenco_Tavoli");
+        QCOMPARE(shell.dialogs, expected);
+        QVERIFY(Kept().MenuListini->isVisible());
+    }
+
+    void tableLinkIsOrangeOnlyWhileHeld() {
+        ShellFixture shell;
+        auto* link = Kept().MenuListini->findChild<LinkLabel*>(QStringLiteral("lnkTavoli"));
+        auto* icon = Kept().MenuListini->findChild<QAbstractButton*>(QStringLiteral("imgTavoli"));
+        QCOMPARE(link->textColour(), Theme::LinkBlue);
+        QTest::mousePress(icon, Qt::LeftButton);
+        QCOMPARE(link->textColour(), QColor(0xFF, 0xA5, 0x00));
+        QTest::mouseRelease(icon, Qt::LeftButton);
+        QCOMPARE(link->textColour(), QColor(0x00, 0x00, 0x8B));
+        QTest::mousePress(link, Qt::LeftButton);
+        QCOMPARE(link->textColour(), QColor(0xFF, 0xA5, 0x00));
+        QTest::mouseRelease(link, Qt::LeftButton);
+        QCOMPARE(link->textColour(), QColor(0x00, 0x00, 0x8B));
+        // A click on the icon and one on the text: the editor opened twice.
+        QCOMPARE(shell.dialogs, QStringList(2, QStringLiteral("TfrmElenco_Tavoli")));
+    }
+
+    void helpIconsOpenTheirTopics_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("start window") << 0 << "Uno sguardo a Orbisala.";
+        QTest::newRow("price-lists menu") << 1 << "Applicazione Menu Portate.";
+        QTest::newRow("orders menu") << 2 << "Applicazione Ordinazioni ai Tavoli.";
+    }
+
+    void helpIconsOpenTheirTopics() {
+        QFETCH(int, window);
+        QFETCH(QString, title);
+        ShellFixture shell;
+        QString shownTitle;
+        shell.onDialog = [&](QDialog* dialog) {
+            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblTitolo")))
+                shownTitle = label->text();
+        };
+        QWidget* opener = window == 0   ? static_cast<QWidget*>(Kept().Avvio)
+                          : window == 1 ? static_cast<QWidget*>(Kept().MenuListini)
+                                        : static_cast<QWidget*>(Kept().MenuOrdinazioni);
+        Click(opener, "imgGuida");
+        QCOMPARE(shell.dialogs, QStringList{QStringLiteral("TfrmGuida")});
+        QCOMPARE(shownTitle, title);
+    }
+
+    void startWindowOpensInformationCreditsAndSite() {
+        ShellFixture shell;
+        Click(Kept().Avvio, "imgInfo");
+        Click(Kept().Avvio, "imgCrediti");
+        QCOMPARE(shell.dialogs, (QStringList{QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
+        Click(Kept().Avvio, "imgSito");
+        QCOMPARE(shell.opened, QStringList{MakerWebSite});
+    }
+};
+
+QTEST_MAIN(TestNavigation)
+#include "test_navigation.moc"
