@@ -1,4 +1,423 @@
+// The platform layer: the Windows-1252 code page, text-file decoding and line
+// splitting, trimming, and INI profile files read and written one value at a
+// time.
+#include "platform/AnsiCodePage.h"
+#include "platform/IniProfile.h"
+#include "platform/TextFile.h"
+#include "platform/TextTrim.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
-class Testplatform : public QObject { Q_OBJECT };
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray Bytes(const char* data, qsizetype size) { return QByteArray(data, size); }
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class Testplatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Windows-1252
+    void encodeAnsi_data();
+    void encodeAnsi();
+    void everyByteRoundTrips();
+
+    // Text files
+    void decodeTextFile_data();
+    void decodeTextFile();
+    void splitTextLines_data();
+    void splitTextLines();
+    void badInputIsReadWhole_data();
+    void badInputIsReadWhole();
+    void readTextFileLinesFails();
+
+    // Trimming
+    void trim_data();
+    void trim();
+
+    // INI profiles
+    void readProfile_data();
+    void readProfile();
+    void readProfileWithoutFile();
+    void writeProfile_data();
+    void writeProfile();
+    void writeProfileCreatesFile();
+    void writeProfileFailureKeepsFile_data();
+    void writeProfileFailureKeepsFile();
+};
+
+// ---------------------------------------------------------------- Windows-1252
+
+void Testplatform::encodeAnsi_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("euro sign is 0x80") << u"5 €"_s << QByteArray("5 \x80");
+    QTest::newRow("the 0x80-0x9F block") << u"‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"_s
+                                        << QByteArray("\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B"
+                                                      "\x8C\x8E\x91\x92\x93\x94\x95\x96\x97\x98"
+                                                      "\x99\x9A\x9B\x9C\x9E\x9F");
+    QTest::newRow("Latin-1 letters") << u"Caffè àÈÿ°"_s << QByteArray("Caff\xE8 \xE0\xC8\xFF\xB0");
+    QTest::newRow("control characters") << u"\u0001\t\u001F"_s << QByteArray("\x01\t\x1F");
+    QTest::newRow("outside the code page, one ? each") << u"ĀŁ€"_s << QByteArray("??\x80");
+    QTest::newRow("C1 control with a code-page letter") << u"\u0080\u009F"_s << QByteArray("??");
+    QTest::newRow("surrogate pair is one ?") << u"a\U0001F355b"_s << QByteArray("a?b");
+    QTest::newRow("two surrogate pairs") << u"\U0001F355\U0001F355"_s << QByteArray("??");
+    QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + u"x"_s << QByteArray("?x");
+    QTest::newRow("lone low surrogate") << QString(QChar(0xDF55)) << QByteArray("?");
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void Testplatform::encodeAnsi() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(EncodeAnsi(text), bytes);
+}
+
+void Testplatform::everyByteRoundTrips() {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = DecodeAnsi(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0x8A), QChar(0x0160));
+    QCOMPARE(text.at(0x9F), QChar(0x0178));
+    QCOMPARE(text.at(0xA0), QChar(0x00A0));
+    QCOMPARE(text.at(0xE8), QChar(0x00E8));
+    QCOMPARE(EncodeAnsi(text), all);
+}
+
+// ------------------------------------------------------------------ Text files
+
+void Testplatform::decodeTextFile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF" "Caff\xC3\xA8 \xE2\x82\xAC")
+                                << u"Caffè €"_s;
+    QTest::newRow("UTF-16 LE mark") << Bytes("\xFF\xFE" "C\0\xE8\0\xAC\x20", 8) << u"Cè€"_s;
+    QTest::newRow("UTF-16 BE mark") << Bytes("\xFE\xFF" "\0C\0\xE8\x20\xAC", 8) << u"Cè€"_s;
+    QTest::newRow("no mark is Windows-1252") << QByteArray("Caff\xE8 \x80") << u"Caffè €"_s;
+    QTest::newRow("UTF-8 without mark is Windows-1252")
+        << QByteArray("Caff\xC3\xA8") << u"CaffÃ¨"_s;
+    QTest::newRow("half a UTF-8 mark") << QByteArray("\xEF\xBB" "a") << u"ï»a"_s;
+    QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << QString();
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("NUL ends the text") << Bytes("ab\0cd\r\nef", 9) << u"ab"_s;
+    QTest::newRow("NUL first") << Bytes("\0ab", 3) << QString();
+    QTest::newRow("NUL in UTF-16") << Bytes("\xFF\xFE" "a\0\0\0b\0", 8) << u"a"_s;
+    QTest::newRow("NUL after UTF-8 mark") << Bytes("\xEF\xBB\xBF" "a\0b", 6) << u"a"_s;
+}
+
+void Testplatform::decodeTextFile() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(DecodeTextFile(bytes), text);
+}
+
+void Testplatform::splitTextLines_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("CR LF") << u"a\r\nb"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone CR") << u"a\rb"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone LF") << u"a\nb"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("final CR LF gives no extra line") << u"a\r\nb\r\n"_s
+                                                     << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("final lone CR gives no extra line") << u"a\r"_s << QStringList{u"a"_s};
+    QTest::newRow("empty line between others") << u"a\r\n\r\nb\r\n"_s
+                                               << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("LF CR is two breaks") << u"a\n\rb"_s << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("CR CR LF is two breaks") << u"a\r\r\nb"_s
+                                            << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("mixed breaks") << u"a\rb\nc\r\nd"_s
+                                  << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("only a break") << u"\r\n"_s << QStringList{QString()};
+    QTest::newRow("two empty lines") << u"\r\n\r\n"_s << QStringList{QString(), QString()};
+    QTest::newRow("no break") << u"a b "_s << QStringList{u"a b "_s};
+    QTest::newRow("empty text") << QString() << QStringList();
+    QTest::newRow("other separators are text") << u"a\u2028b\u0085c\fd\ve"_s
+                                               << QStringList{u"a\u2028b\u0085c\fd\ve"_s};
+}
+
+void Testplatform::splitTextLines() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(SplitTextLines(text), lines);
+}
+
+// Whatever lies in the folder, reading gives lines and returns: no crash, no
+// endless loop.
+void Testplatform::badInputIsReadWhole_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    // A picture header: a code-page character, a break, then binary up to a NUL.
+    QTest::newRow("binary file") << Bytes("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)
+                                 << QStringList{u"‰PNG"_s, u"\u001A"_s};
+    QByteArray noNul;
+    for (int i = 0; i < 64 * 1024; ++i)
+        noNul.append(char(1 + (i * 7919) % 255));
+    QStringList noNulLines = SplitTextLines(DecodeAnsi(noNul));
+    QTest::newRow("binary without NUL") << noNul << noNulLines;
+    const QByteArray huge(4 * 1024 * 1024, 'x');
+    QTest::newRow("one huge line") << huge + "\r\n" << QStringList{QString(huge.size(), u'x')};
+    QTest::newRow("invalid UTF-8 after mark")
+        << QByteArray("\xEF\xBB\xBF" "a\xFF" "b\xC3\r\n\xC3")
+        << QStringList{u"a\uFFFDb\uFFFD"_s, u"\uFFFD"_s};
+    QTest::newRow("odd byte count after UTF-16 LE mark")
+        << Bytes("\xFF\xFE" "a\0b\0c", 7) << QStringList{u"ab\uFFFD"_s};
+    QTest::newRow("odd byte count after UTF-16 BE mark")
+        << Bytes("\xFE\xFF" "\0a\0b\0", 7) << QStringList{u"ab\uFFFD"_s};
+}
+
+void Testplatform::badInputIsReadWhole() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Elenco_Tavoli.lst"_s);
+    QVERIFY(WriteBytes(path, bytes));
+    QStringList read;
+    QVERIFY(ReadTextFileLines(path, &read));
+    QCOMPARE(read.size(), lines.size());
+    QVERIFY2(read == lines, "the file's lines came back changed");
+}
+
+void Testplatform::readTextFileLinesFails() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QStringList lines{u"kept"_s};
+    QVERIFY(!ReadTextFileLines(dir.filePath(u"missing.lst"_s), &lines));
+    QVERIFY(!ReadTextFileLines(dir.path(), &lines));
+    QCOMPARE(lines, QStringList{u"kept"_s});
+}
+
+// -------------------------------------------------------------------- Trimming
+
+void Testplatform::trim_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trimmed");
+    QTest::addColumn<QString>("trailingTrimmed");
+
+    QTest::newRow("spaces and tabs") << u" \t a  b \t "_s << u"a  b"_s << u" \t a  b"_s;
+    QTest::newRow("control characters") << u"\u0001\u001Fx\r\n\u0000"_s << u"x"_s
+                                        << u"\u0001\u001Fx"_s;
+    QTest::newRow("no-break space stays") << u"\u00A0x\u00A0"_s << u"\u00A0x\u00A0"_s
+                                          << u"\u00A0x\u00A0"_s;
+    QTest::newRow("ideographic space stays") << u"\u3000x "_s << u"\u3000x"_s << u"\u3000x"_s;
+    QTest::newRow("blanks only") << u" \t\r\n"_s << QString() << QString();
+    QTest::newRow("empty") << QString() << QString() << QString();
+}
+
+void Testplatform::trim() {
+    QFETCH(QString, text);
+    QFETCH(QString, trimmed);
+    QFETCH(QString, trailingTrimmed);
+    QCOMPARE(TrimBlanks(text), trimmed);
+    QCOMPARE(TrimTrailingBlanks(text), trailingTrimmed);
+}
+
+// ---------------------------------------------------------------- INI profiles
+
+void Testplatform::readProfile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("plain") << QByteArray("[Accesso]\r\nValore=abc\r\n") << u"Accesso"_s
+                           << u"Valore"_s << u"abc"_s;
+    QTest::newRow("case of section and key") << QByteArray("[ACCESSO]\r\nvalore=abc\r\n")
+                                             << u"accesso"_s << u"VALORE"_s << u"abc"_s;
+    QTest::newRow("value and key trimmed")
+        << QByteArray("[Destinatari Comande]\r\n  Indirizzi Email \t=  a@b.it; c@d.it \t\r\n")
+        << u"Destinatari Comande"_s << u"Indirizzi Email"_s << u"a@b.it; c@d.it"_s;
+    QTest::newRow("one pair of quotes dropped") << QByteArray("[A]\r\nk=\"x y\"\r\n") << u"A"_s
+                                                << u"k"_s << u"x y"_s;
+    QTest::newRow("empty value") << QByteArray("[A]\r\nk=\r\n") << u"A"_s << u"k"_s << QString();
+    QTest::newRow("missing key") << QByteArray("[A]\r\nj=1\r\n") << u"A"_s << u"k"_s << QString();
+    QTest::newRow("missing section") << QByteArray("[B]\r\nk=1\r\n") << u"A"_s << u"k"_s
+                                     << QString();
+    QTest::newRow("key of the next section") << QByteArray("[A]\r\nj=1\r\n[B]\r\nk=2\r\n")
+                                             << u"A"_s << u"k"_s << QString();
+    QTest::newRow("key before any section") << QByteArray("k=0\r\n[A]\r\nj=1\r\n") << u"A"_s
+                                            << u"k"_s << QString();
+    QTest::newRow("section after another") << QByteArray("[B]\r\nk=1\r\n\r\n[A]\r\nk=2\r\n")
+                                           << u"A"_s << u"k"_s << u"2"_s;
+    QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << u"A"_s << u"k"_s
+                                    << u"1"_s;
+    QTest::newRow("comment is no key") << QByteArray("[A]\r\n;k=1\r\n") << u"A"_s << u"k"_s
+                                       << QString();
+    QTest::newRow("LF and lone CR breaks") << QByteArray("[B]\nk=1\r[A]\rk=2") << u"A"_s
+                                           << u"k"_s << u"2"_s;
+    QTest::newRow("Windows-1252") << QByteArray("[A]\r\nk=5 \x80 Caff\xE8\r\n") << u"A"_s
+                                  << u"k"_s << u"5 € Caffè"_s;
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF[A]\r\nk=Caff\xC3\xA8\r\n") << u"A"_s
+                                << u"k"_s << u"Caffè"_s;
+    QTest::newRow("UTF-16 LE mark") << Bytes("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xE8\0", 18)
+                                    << u"A"_s << u"k"_s << u"è"_s;
+    QTest::newRow("empty file") << QByteArray() << u"A"_s << u"k"_s << QString();
+}
+
+void Testplatform::readProfile() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Orbisala.ini"_s);
+    QVERIFY(WriteBytes(path, bytes));
+    QString read = u"stale"_s;
+    QVERIFY(ReadProfileString(path, section, key, &read));
+    QCOMPARE(read, value);
+}
+
+void Testplatform::readProfileWithoutFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Orbisala.ini"_s);
+    QString value = u"stale"_s;
+    QVERIFY(ReadProfileString(path, u"Destinatari Comande"_s, u"Indirizzi Email"_s, &value));
+    QCOMPARE(value, QString());
+    QVERIFY2(!QFile::exists(path), "reading created the file");
+
+    // A folder by the file's name exists but cannot be read as a file.
+    QVERIFY(QDir(dir.path()).mkdir(u"Orbisala.ini"_s));
+    value = u"stale"_s;
+    QVERIFY(!ReadProfileString(path, u"Destinatari Comande"_s, u"Indirizzi Email"_s, &value));
+    QCOMPARE(value, QString());
+}
+
+void Testplatform::writeProfile_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    // Other sections, comments, odd breaks, trailing blanks and bytes the code
+    // page leaves undefined all stay as they were.
+    QTest::newRow("replace the key's line")
+        << QByteArray("; note \x81\x8D\r\n[Altro]\nk=1\n\n[A]\r\n  K = old \r\nz=2\rtail")
+        << u"A"_s << u"k"_s << u"new"_s
+        << QByteArray("; note \x81\x8D\r\n[Altro]\nk=1\n\n[A]\r\nk=new\r\nz=2\rtail");
+    QTest::newRow("section matched without case")
+        << QByteArray("[accesso]\r\nvalore=x\r\n") << u"Accesso"_s << u"Valore"_s << u"y"_s
+        << QByteArray("[accesso]\r\nValore=y\r\n");
+    QTest::newRow("key added to a section in the middle")
+        << QByteArray("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n") << u"A"_s << u"k"_s << u"v"_s
+        << QByteArray("[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n");
+    QTest::newRow("key added to an empty section")
+        << QByteArray("[A]\n[B]\ny=2\n") << u"A"_s << u"k"_s << u"v"_s
+        << QByteArray("[A]\nk=v\r\n[B]\ny=2\n");
+    QTest::newRow("key added to a last line without break")
+        << QByteArray("[A]\nx=1") << u"A"_s << u"k"_s << u"v"_s
+        << QByteArray("[A]\nx=1\r\nk=v\r\n");
+    QTest::newRow("section added") << QByteArray("[B]\r\ny=2\r\n") << u"A"_s << u"k"_s << u"v"_s
+                                   << QByteArray("[B]\r\ny=2\r\n[A]\r\nk=v\r\n");
+    QTest::newRow("section added after a last line without break")
+        << QByteArray("[B]\ny=2") << u"A"_s << u"k"_s << u"v"_s
+        << QByteArray("[B]\ny=2\r\n[A]\r\nk=v\r\n");
+    QTest::newRow("empty file") << QByteArray() << u"Destinatari Comande"_s
+                                << u"Indirizzi Email"_s << u"a@b.it"_s
+                                << QByteArray("[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n");
+    QTest::newRow("value in Windows-1252") << QByteArray("[A]\r\nk=0\r\n") << u"A"_s << u"k"_s
+                                           << u"5 € Caffè 🍕"_s
+                                           << QByteArray("[A]\r\nk=5 \x80 Caff\xE8 ?\r\n");
+    QTest::newRow("UTF-8 file stays UTF-8")
+        << QByteArray("\xEF\xBB\xBF[A]\r\nk=0\r\nn=\xC3\xA8\r\n") << u"A"_s << u"k"_s << u"€"_s
+        << QByteArray("\xEF\xBB\xBF[A]\r\nk=\xE2\x82\xAC\r\nn=\xC3\xA8\r\n");
+    QTest::newRow("UTF-16 file stays UTF-16")
+        << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x30\0", 16) << u"A"_s << u"k"_s << u"€"_s
+        << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\xAC\x20", 16);
+}
+
+void Testplatform::writeProfile() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Orbisala.ini"_s);
+    QVERIFY(WriteBytes(path, before));
+    QVERIFY(WriteProfileString(path, section, key, value));
+    QCOMPARE(ReadBytes(path), after);
+
+    // What was written reads back, as far as the file's encoding holds it.
+    QString read;
+    QVERIFY(ReadProfileString(path, section, key, &read));
+    QCOMPARE(read, after.startsWith("\xEF\xBB\xBF") || after.startsWith("\xFF\xFE")
+                       ? value
+                       : DecodeAnsi(EncodeAnsi(value)));
+}
+
+void Testplatform::writeProfileCreatesFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"unins000.dll"_s);
+    QVERIFY(WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x1"_s));
+    QCOMPARE(ReadBytes(path), QByteArray("[Accesso]\r\nValore=x1\r\n"));
+    QVERIFY(WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x2"_s));
+    QCOMPARE(ReadBytes(path), QByteArray("[Accesso]\r\nValore=x2\r\n"));
+    QString value;
+    QVERIFY(ReadProfileString(path, u"ACCESSO"_s, u"valore"_s, &value));
+    QCOMPARE(value, u"x2"_s);
+}
+
+void Testplatform::writeProfileFailureKeepsFile_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("target is a folder") << u"folder"_s;
+    QTest::newRow("folder missing") << u"missing folder"_s;
+    QTest::newRow("read-only file") << u"read-only"_s;
+}
+
+void Testplatform::writeProfileFailureKeepsFile() {
+    QFETCH(QString, failure);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString path = dir.filePath(u"Orbisala.ini"_s);
+    const QByteArray before("[A]\r\nk=old\r\n");
+    if (failure == u"folder"_s) {
+        QVERIFY(QDir(dir.path()).mkdir(u"Orbisala.ini"_s));
+    } else if (failure == u"missing folder"_s) {
+        path = dir.filePath(u"nowhere/Orbisala.ini"_s);
+    } else {
+        QVERIFY(WriteBytes(path, before));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
+
+    QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s));
+
+    if (failure == u"folder"_s)
+        QVERIFY(QFileInfo(path).isDir());
+    else if (failure == u"missing folder"_s)
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"nowhere"_s)));
+    else
+        QCOMPARE(ReadBytes(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+             failure == u"read-only"_s ? 1 : 0);
+}
+
 QTEST_GUILESS_MAIN(Testplatform)
 #include "test_platform.moc"

@@ -8,13 +8,16 @@
 #include <QStringDecoder>
 
 QString DecodeTextFile(const QByteArray& bytes) {
+    // Stateless: a sequence cut short by the end of the file decodes to U+FFFD
+    // too, instead of vanishing in the decoder's carried-over state.
+    constexpr auto flags = QStringConverter::Flag::Stateless;
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QStringDecoder(QStringConverter::Utf8).decode(bytes.mid(3));
+        text = QStringDecoder(QStringConverter::Utf8, flags).decode(bytes.mid(3));
     } else if (bytes.startsWith("\xFF\xFE")) {
-        text = QStringDecoder(QStringConverter::Utf16LE).decode(bytes.mid(2));
+        text = QStringDecoder(QStringConverter::Utf16LE, flags).decode(bytes.mid(2));
     } else if (bytes.startsWith("\xFE\xFF")) {
-        text = QStringDecoder(QStringConverter::Utf16BE).decode(bytes.mid(2));
+        text = QStringDecoder(QStringConverter::Utf16BE, flags).decode(bytes.mid(2));
     } else {
         text = DecodeAnsi(bytes);
     }

@@ -6,7 +6,36 @@
 #include <cstdlib>
 #include <limits>
 
+#include <locale.h>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// strtold and snprintf take their decimal point from the C library's locale,
+// which QCoreApplication sets from the environment: on a station set to
+// Italian it is ",", and "5.5" would stop at the period. The number texts
+// built here always use ".", so they are read and written in the "C" locale
+// for the calling thread, whatever the station's regional settings.
+class ClassicNumbers {
+public:
+    ClassicNumbers() {
+        static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t(0));
+        if (classic)
+            previous_ = uselocale(classic);
+    }
+    ~ClassicNumbers() {
+        if (previous_)
+            uselocale(previous_);
+    }
+    ClassicNumbers(const ClassicNumbers&) = delete;
+    ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+private:
+    locale_t previous_ = locale_t(0);
+};
+
+} // namespace
 
 QString TakeLeft(const QString& text, qsizetype n) {
     return n <= 0 ? QString() : text.left(n);
@@ -71,6 +100,7 @@ std::optional<long double> ParsePriceNumber(const QString& text) {
     if (i != size)
         return std::nullopt;
 
+    const ClassicNumbers classic;
     errno = 0;
     char* end = nullptr;
     const long double value = std::strtold(number.c_str(), &end);
@@ -88,6 +118,7 @@ QString FormatGeneralNumber(long double value) {
 
     // Fifteen significant digits and the decimal exponent, rounded once.
     char buffer[64];
+    const ClassicNumbers classic;
     std::snprintf(buffer, sizeof buffer, "%.14Le", value);
     const QString scientific = QString::fromLatin1(buffer);
     const qsizetype e = scientific.indexOf(u'e');
