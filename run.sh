@@ -11,4 +11,8 @@ cmake --build build/release -j "$(nproc)"
 cmake --install build/release --prefix "$target"
 
 echo "Orbisala is installed in $target."
-echo "Starting the program comes with the first window; nothing to start yet."
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: start it under Xvfb, e.g. xvfb-run -a \"$target/Orbisala\"." >&2
+  exit 1
+fi
+exec "$target/Orbisala"
