@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
 #include "widgets/Banner.h"
+#include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -54,11 +55,7 @@ TfrmAvvio::TfrmAvvio() : KeptWindow(QStringLiteral("TfrmAvvio"), QStringLiteral(
     icoNome->setAlignment(Qt::AlignCenter);
     icoNome->setFont(FamilyFont(QStringLiteral("Verdana"), 44, true));
     icoNome->setStyleSheet(QStringLiteral("color: #2F4F4F;"));
-    auto* logo = new PictureButton(QStringLiteral("icoLogo"), QStringLiteral("logo"), QString(),
-                                   PictureButton::Look::Flat, this);
-    logo->setFixedSize(96, 96);
-    logo->setEnabled(false);
-    logo->setCursor(Qt::ArrowCursor);
+    auto* logo = new Picture(QStringLiteral("icoLogo"), QStringLiteral("logo"), {96, 96}, this);
 
     auto* imgSottotitolo = InstructionLine(
         QStringLiteral("imgSottotitolo"),

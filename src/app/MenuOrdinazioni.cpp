@@ -6,7 +6,7 @@
 #include "help/HelpWindows.h"
 #include "orders/Ordinazioni.h"
 #include "platform/TextTrim.h"
-#include "widgets/PictureButton.h"
+#include "widgets/Picture.h"
 #include "widgets/Theme.h"
 
 #include <QHBoxLayout>
@@ -38,11 +38,8 @@ TfrmMenuOrdinazioni::TfrmMenuOrdinazioni()
                   QStringLiteral("ORDINAZIONI AI TAVOLI"),
                   QStringLiteral("Premere il pulsante per creare una nuova comanda ai tavoli o per "
                                  "visualizzare quelle in archivio.")) {
-    auto* icoIcona03 = new PictureButton(QStringLiteral("icoIcona03"), QStringLiteral("ticket"),
-                                         QString(), PictureButton::Look::Flat, this);
-    icoIcona03->setFixedSize(180, 180);
-    icoIcona03->setEnabled(false);
-    icoIcona03->setCursor(Qt::ArrowCursor);
+    auto* icoIcona03 =
+        new Picture(QStringLiteral("icoIcona03"), QStringLiteral("ticket"), {180, 180}, this);
 
     auto* btnCrea = LargeButton(QStringLiteral("btnCrea"), QStringLiteral("Crea nuova comanda"),
                                 QStringLiteral("ordinazioni"), this);

@@ -1,6 +1,6 @@
 #include "widgets/LogoBand.h"
 
-#include "widgets/PictureButton.h"
+#include "widgets/Picture.h"
 #include "widgets/Theme.h"
 
 #include <QHBoxLayout>
@@ -13,11 +13,8 @@ LogoBand::LogoBand(const QString& name, QWidget* parent, int height) : QWidget(p
                       .arg(name));
     setFixedHeight(height);
 
-    auto* picture = new PictureButton(name + QStringLiteral("Picture"), QStringLiteral("logo"),
-                                      QString(), PictureButton::Look::Flat, this);
-    picture->setFixedSize(height - 16, height - 16);
-    picture->setEnabled(false);
-    picture->setCursor(Qt::ArrowCursor);
+    auto* picture = new Picture(name + QStringLiteral("Picture"), QStringLiteral("logo"),
+                                QSize(height - 16, height - 16), this);
     auto* product = new QLabel(QStringLiteral("Orbisala"), this);
     product->setFont(FamilyFont(QStringLiteral("Verdana"), height / 4, true));
     product->setStyleSheet(QStringLiteral("color: #2F4F4F;"));

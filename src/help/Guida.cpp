@@ -1,0 +1,109 @@
+#include "help/Guida.h"
+
+#include "app/OpenURL.h"
+#include "app/ProgramFolder.h"
+#include "help/HelpLook.h"
+#include "widgets/Picture.h"
+#include "widgets/FixedWindow.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Theme.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
+    SetUpFixedWindow(this, QStringLiteral("TfrmGuida"),
+                     QStringLiteral(" Guida all'utilizzo del software"), QSize(670, 572));
+    ApplyWindowBackground(this);
+
+    // The white band with the logo, the whole width of the window.
+    auto* band = new QFrame(this);
+    band->setObjectName(QStringLiteral("shpLogo"));
+    band->setFixedHeight(100);
+    band->setStyleSheet(QStringLiteral("#shpLogo { background: white; border: none;"
+                                       " border-bottom: 3px solid #DC143C; }"));
+    imgLogo = new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(72, 72), band);
+    auto* bandText = new QVBoxLayout;
+    bandText->setSpacing(0);
+    bandText->addStretch();
+    bandText->addWidget(ProductName(QStringLiteral("lblProdotto"), 22, band));
+    bandText->addWidget(ProductLine(QStringLiteral("lblSottotitolo"),
+                                    QStringLiteral("Guida all'utilizzo del software"), band));
+    bandText->addStretch();
+    auto* bandLayout = new QHBoxLayout(band);
+    bandLayout->setContentsMargins(22, 8, 22, 8);
+    bandLayout->setSpacing(16);
+    bandLayout->addWidget(imgLogo);
+    bandLayout->addLayout(bandText, 1);
+
+    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setFont(FamilyFont(QStringLiteral("Arial"), 16, true));
+    lblTitolo->setStyleSheet(QStringLiteral("color: #DC143C;"));
+
+    txtGuida = new QPlainTextEdit(this);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setReadOnly(true);
+    txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtGuida->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtGuida->setFont(FamilyFont(QStringLiteral("Verdana"), 12, true));
+    txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtGuida->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { background: white; color: #1F2F3F; border: 1px solid #708090;"
+        " border-radius: 8px; padding: 6px 4px 6px 10px; }"
+        "QScrollBar:vertical { background: #E6ECF3; width: 16px; margin: 4px 2px 4px 0;"
+        " border-radius: 6px; }"
+        "QScrollBar::handle:vertical { background: #708090; min-height: 40px; border-radius: 6px; }"
+        "QScrollBar::handle:vertical:pressed { background: #2F4F4F; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+
+    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"),
+                           this);
+    imgPDF = LinkIcon(QStringLiteral("imgPDF"), QStringLiteral("pdf"), lnkWeb, this);
+    btnChiudi = CloseButton(this);
+
+    auto* foot = new QHBoxLayout;
+    foot->setSpacing(10);
+    foot->addWidget(imgPDF);
+    foot->addWidget(lnkWeb);
+    foot->addStretch();
+    foot->addWidget(btnChiudi);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(18, 12, 18, 14);
+    content->setSpacing(10);
+    content->addWidget(lblTitolo);
+    content->addWidget(txtGuida, 1);
+    content->addSpacing(2);
+    content->addLayout(foot);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(band);
+    layout->addLayout(content, 1);
+
+    connect(lnkWeb, &LinkLabel::clicked, this, &TfrmGuida::lnkWebClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+}
+
+void TfrmGuida::lnkWebClick() {
+    TMisc::Open(u'"' + ProgramFolder() + QStringLiteral("Guida.pdf") + u'"');
+}
+
+void TfrmGuida::btnChiudiClick() { close(); }
+
+void TfrmGuida::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The topic is read from its first line.
+    txtGuida->moveCursor(QTextCursor::Start);
+    txtGuida->verticalScrollBar()->setValue(0);
+}

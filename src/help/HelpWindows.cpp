@@ -1,0 +1,28 @@
+#include "help/HelpWindows.h"
+
+#include "help/Guida.h"
+#include "help/Info.h"
+#include "help/Splash.h"
+#include "platform/ModalDialogs.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <memory>
+
+void OpenHelpTopic(QWidget* opener, HelpTopic topic) {
+    auto window = std::make_unique<TfrmGuida>(opener);
+    window->lblTitolo->setText(HelpTopicTitle(topic));
+    window->txtGuida->setPlainText(HelpTopicBody(topic));
+    ShowModal(window.get());
+}
+
+void OpenInfo(QWidget* opener) {
+    auto window = std::make_unique<TfrmInfo>(opener);
+    ShowModal(window.get());
+}
+
+void OpenSplash(QWidget* opener) {
+    auto window = std::make_unique<TfrmSplash>(opener);
+    ShowModal(window.get());
+}

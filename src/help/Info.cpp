@@ -1,0 +1,95 @@
+#include "help/Info.h"
+
+#include "app/Maker.h"
+#include "app/OpenURL.h"
+#include "help/HelpLook.h"
+#include "widgets/Picture.h"
+#include "widgets/FixedWindow.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Theme.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kVersion = QStringLiteral("Versione 1.0");
+
+QLabel* CentredLine(const QString& name, const QString& text, const QFont& font,
+                    const QString& colour, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    return label;
+}
+} // namespace
+
+TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
+    SetUpFixedWindow(this, QStringLiteral("TfrmInfo"), QStringLiteral(" Informazioni su Orbisala"),
+                     QSize(473, 579));
+    ApplyWindowBackground(this);
+
+    // The logo in its white box.
+    QFrame* box = WhitePanel(QStringLiteral("shpLogo"), this);
+    imgLogo = new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(132, 132), box);
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(12, 12, 12, 12);
+    boxLayout->addWidget(imgLogo, 0, Qt::AlignCenter);
+
+    QLabel* name = ProductName(QStringLiteral("lblProdotto"), 26, this);
+    name->setAlignment(Qt::AlignCenter);
+    QLabel* version = CentredLine(QStringLiteral("lblVersione"), kVersion,
+                                  FamilyFont(QStringLiteral("Verdana"), 11, true), "#708090", this);
+    QLabel* about = CentredLine(
+        QStringLiteral("lblDescrizione"),
+        QStringLiteral("Il software per le ordinazioni ai tavoli di ristoranti, trattorie e "
+                       "pizzerie: listini delle portate, comande, archivio e invio via e-mail."),
+        FamilyFont(QStringLiteral("Verdana"), 11), "#1F2F3F", this);
+    QLabel* contact = CentredLine(
+        QStringLiteral("lblContatti"),
+        QStringLiteral("Per informazioni, suggerimenti o assistenza scriveteci:"),
+        FamilyFont(QStringLiteral("Verdana"), 10, true), "#DC143C", this);
+
+    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerContactAddress, this);
+    imgEmail = LinkIcon(QStringLiteral("imgEmail"), QStringLiteral("email"), lnkWeb, this);
+    auto* linkRow = new QHBoxLayout;
+    linkRow->setSpacing(10);
+    linkRow->addStretch();
+    linkRow->addWidget(imgEmail);
+    linkRow->addWidget(lnkWeb);
+    linkRow->addStretch();
+
+    btnChiudi = CloseButton(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 22, 28, 20);
+    layout->setSpacing(6);
+    layout->addWidget(box, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+    layout->addWidget(name);
+    layout->addWidget(version);
+    layout->addSpacing(10);
+    layout->addWidget(about);
+    layout->addStretch();
+    layout->addWidget(contact);
+    layout->addLayout(linkRow);
+    layout->addStretch();
+    layout->addWidget(btnChiudi, 0, Qt::AlignHCenter);
+
+    connect(lnkWeb, &LinkLabel::clicked, this, &TfrmInfo::lnkWebClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+}
+
+void TfrmInfo::lnkWebClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + MakerContactAddress +
+                QStringLiteral("?subject=Software Orbisala&body=Salve, desidererei avere le "
+                               "seguenti informazioni sul software in oggetto:\""));
+}
+
+void TfrmInfo::btnChiudiClick() { close(); }
