@@ -8,6 +8,7 @@ namespace {
 const QString Section = QStringLiteral("Destinatari Comande");
 const QString Key = QStringLiteral("Indirizzi Email");
 constexpr int MaxRecipientsLength = 2047;
+
 } // namespace
 
 QString SettingsFilePath() {

@@ -11,6 +11,7 @@ QString SettingsFilePath();
 // the section or the key is missing or the file cannot be read.
 QString ReadMailRecipients();
 
-// Stores the recipients trimmed, also when empty; false when the file cannot
-// be written.
+// Stores the recipients trimmed, also when empty, with each line break inside
+// turned into a space so that the value keeps its one line of the file; false
+// when the file cannot be written.
 bool WriteMailRecipients(const QString& recipients);

@@ -156,7 +156,11 @@ bool WriteProfileString(const QString& path, const QString& section, const QStri
     QString text = encoding == ProfileEncoding::Ansi ? DecodeAnsi(bytes) : DecodeTextFile(bytes);
     const QVector<ProfileLine> lines = ScanLines(text);
     const Location where = Locate(text, lines, section, key, nullptr);
-    const QString keyLine = key + u'=' + value;
+    // The value has its line to itself: a line break in it (pasted text) would
+    // end the value there and leave the rest behind as lines of their own.
+    QString oneLine = value;
+    oneLine.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+    const QString keyLine = key + u'=' + oneLine;
 
     if (where.keyLine >= 0) {
         const ProfileLine& line = lines[where.keyLine];

@@ -15,6 +15,8 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
 
 // Writes "key=value" into the section, keeping every other line byte for byte
 // and the file's encoding; creates the file, the section or the key where
-// missing. The file is replaced atomically; false when it cannot be written.
+// missing. A line break inside the value becomes a space, so the value keeps
+// its one line. The file is replaced atomically; false when it cannot be
+// written.
 bool WriteProfileString(const QString& path, const QString& section, const QString& key,
                         const QString& value);
