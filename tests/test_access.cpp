@@ -5,6 +5,8 @@
 #include "access/PasswordStore.h"
 #include "app/ProgramFolder.h"
 
+#include "TestFiles.h"
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -15,18 +17,6 @@ const QString InitialPassword = u"bruschettavolo"_s;
 // "BRUSCHETTAVOLO" scrambled with start key 9703, multiplier 39157 and
 // increment 27063, worked out by hand from the algorithm.
 const QString InitialScrambled = u"67302762162D498611FA97A6DB05"_s;
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Every character from U+0000 to U+00FF once, starting at `first`, `count` long.
 QString Latin1Run(int first, int count) {

@@ -4,6 +4,8 @@
 #include "archive/OrderArchive.h"
 #include "orders/OrderLine.h"
 
+#include "TestFiles.h"
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -12,29 +14,7 @@ namespace {
 
 const QString SampleName = u"Comanda al tavolo 5 del giorno 12.03.2024 alle ore 20.15.33.eur"_s;
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList FolderEntries(const QString& folder) {
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 // Clears the owner's write bit: the file's read-only attribute.
-bool MakeReadOnly(const QString& path) {
-    return QFile::setPermissions(path, QFile::permissions(path) &
-                                           ~(QFile::WriteOwner | QFile::WriteUser));
-}
-
 QString Line(const QString& quantity, const QString& name, const QString& amount) {
     return BuildOrderLine(quantity, name, amount);
 }

@@ -76,7 +76,7 @@ QString AsShown(const QString& body) {
 
 Q_DECLARE_METATYPE(Window)
 
-class Testhelp : public QObject {
+class TestHelp : public QObject {
     Q_OBJECT
 
 private slots:
@@ -118,7 +118,7 @@ private:
     QStringList m_opened;
 };
 
-void Testhelp::init() {
+void TestHelp::init() {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     SetProgramFolder(m_folder->path());
@@ -126,7 +126,7 @@ void Testhelp::init() {
     TMisc::SetOpenHook([this](const QString& text) { m_opened << text; });
 }
 
-void Testhelp::cleanup() {
+void TestHelp::cleanup() {
     SetModalHook({});
     TMisc::SetOpenHook({});
     SetProgramFolder(QString());
@@ -135,7 +135,7 @@ void Testhelp::cleanup() {
 
 // ------------------------------------------------------------------ The topics
 
-void Testhelp::topicParagraphs_data() {
+void TestHelp::topicParagraphs_data() {
     QTest::addColumn<HelpTopic>("topic");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("count");
@@ -145,7 +145,7 @@ void Testhelp::topicParagraphs_data() {
     QTest::newRow("orders") << HelpTopic::Orders << u"Applicazione Ordinazioni ai Tavoli."_s << 12;
 }
 
-void Testhelp::topicParagraphs() {
+void TestHelp::topicParagraphs() {
     QFETCH(HelpTopic, topic);
     QFETCH(QString, title);
     QFETCH(int, count);
@@ -168,7 +168,7 @@ void Testhelp::topicParagraphs() {
     QCOMPARE(body.count("\r\n"_L1), 2 * (count - 1));
 }
 
-void Testhelp::overviewRepeatsBothSections() {
+void TestHelp::overviewRepeatsBothSections() {
     const QStringList overview = HelpTopicParagraphs(HelpTopic::Overview);
     const QStringList priceLists = HelpTopicParagraphs(HelpTopic::PriceLists);
     const QStringList orders = HelpTopicParagraphs(HelpTopic::Orders);
@@ -185,7 +185,7 @@ void Testhelp::overviewRepeatsBothSections() {
         QVERIFY(!priceLists.contains(overview.at(i)) && !orders.contains(overview.at(i)));
 }
 
-void Testhelp::paragraphOpenings_data() {
+void TestHelp::paragraphOpenings_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("opening");
 
@@ -216,7 +216,7 @@ void Testhelp::paragraphOpenings_data() {
         QTest::addRow("paragraph %d", i + 1) << i << openings.at(i);
 }
 
-void Testhelp::paragraphOpenings() {
+void TestHelp::paragraphOpenings() {
     QFETCH(int, index);
     QFETCH(QString, opening);
 
@@ -228,7 +228,7 @@ void Testhelp::paragraphOpenings() {
     QVERIFY2(paragraph.size() > opening.size() + 60, qPrintable(paragraph));
 }
 
-void Testhelp::passwordParagraph() {
+void TestHelp::passwordParagraph() {
     QCOMPARE(HelpTopicParagraphs(HelpTopic::Overview).at(19),
              u"L'accesso al software è protetto da una password aggiornabile dall'utente che può "
              u"essere cambiata tutte le volte che si desidera. Per il primo accesso al programma, "
@@ -238,14 +238,14 @@ void Testhelp::passwordParagraph() {
 
 // ------------------------------------------------------------- The help window
 
-void Testhelp::helpWindowShowsTopic_data() {
+void TestHelp::helpWindowShowsTopic_data() {
     QTest::addColumn<HelpTopic>("topic");
     QTest::newRow("overview") << HelpTopic::Overview;
     QTest::newRow("price lists") << HelpTopic::PriceLists;
     QTest::newRow("orders") << HelpTopic::Orders;
 }
 
-void Testhelp::helpWindowShowsTopic() {
+void TestHelp::helpWindowShowsTopic() {
     QFETCH(HelpTopic, topic);
 
     QWidget opener;
@@ -269,7 +269,7 @@ void Testhelp::helpWindowShowsTopic() {
     QVERIFY2(shown.isNull(), "the help window outlives its opening");
 }
 
-void Testhelp::helpWindowBeforeTheOpenerFillsIt() {
+void TestHelp::helpWindowBeforeTheOpenerFillsIt() {
     TfrmGuida window;
     window.ensurePolished();
     QCOMPARE(window.lblTitolo->text(), u"Argomento della guida."_s);
@@ -283,7 +283,7 @@ void Testhelp::helpWindowBeforeTheOpenerFillsIt() {
     QVERIFY(window.txtGuida->font().bold());
 }
 
-void Testhelp::secondOpeningIsFreshAndAtTheTop() {
+void TestHelp::secondOpeningIsFreshAndAtTheTop() {
     QWidget opener;
     QPointer<QDialog> first;
     Drive(Window::Help, &opener, [&](QDialog* dialog) {
@@ -309,7 +309,7 @@ void Testhelp::secondOpeningIsFreshAndAtTheTop() {
 
 // ---------------------------------------------------------- All three windows
 
-void Testhelp::windowFrames_data() {
+void TestHelp::windowFrames_data() {
     QTest::addColumn<Window>("window");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("linkText");
@@ -328,7 +328,7 @@ void Testhelp::windowFrames_data() {
                              << u"imgWeb"_s << QSize(661, 467) << QString();
 }
 
-void Testhelp::windowFrames() {
+void TestHelp::windowFrames() {
     QFETCH(Window, window);
     QFETCH(QString, className);
     QFETCH(QString, linkText);
@@ -371,7 +371,7 @@ void Testhelp::windowFrames() {
     });
 }
 
-void Testhelp::linkOpensItsTarget_data() {
+void TestHelp::linkOpensItsTarget_data() {
     QTest::addColumn<Window>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("expected"); // "%1" stands for the program folder
@@ -389,7 +389,7 @@ void Testhelp::linkOpensItsTarget_data() {
     QTest::newRow("credits, web icon") << Window::Credits << u"imgWeb"_s << MakerWebSite;
 }
 
-void Testhelp::linkOpensItsTarget() {
+void TestHelp::linkOpensItsTarget() {
     QFETCH(Window, window);
     QFETCH(QString, control);
     QFETCH(QString, expected);
@@ -412,7 +412,7 @@ void Testhelp::linkOpensItsTarget() {
     });
 }
 
-void Testhelp::linkColourFollowsTheButton_data() {
+void TestHelp::linkColourFollowsTheButton_data() {
     QTest::addColumn<Window>("window");
     QTest::addColumn<QString>("control");
 
@@ -424,7 +424,7 @@ void Testhelp::linkColourFollowsTheButton_data() {
     QTest::newRow("credits, web icon") << Window::Credits << u"imgWeb"_s;
 }
 
-void Testhelp::linkColourFollowsTheButton() {
+void TestHelp::linkColourFollowsTheButton() {
     QFETCH(Window, window);
     QFETCH(QString, control);
 
@@ -442,13 +442,13 @@ void Testhelp::linkColourFollowsTheButton() {
     });
 }
 
-void Testhelp::pressOnLinkReleasedElsewhereOpensNothing_data() {
+void TestHelp::pressOnLinkReleasedElsewhereOpensNothing_data() {
     QTest::addColumn<QString>("control");
     QTest::newRow("link text") << u"lnkWeb"_s;
     QTest::newRow("PDF icon") << u"imgPDF"_s;
 }
 
-void Testhelp::pressOnLinkReleasedElsewhereOpensNothing() {
+void TestHelp::pressOnLinkReleasedElsewhereOpensNothing() {
     QFETCH(QString, control);
 
     QWidget opener;
@@ -467,14 +467,14 @@ void Testhelp::pressOnLinkReleasedElsewhereOpensNothing() {
     });
 }
 
-void Testhelp::chiudiClosesTheWindow_data() {
+void TestHelp::chiudiClosesTheWindow_data() {
     QTest::addColumn<Window>("window");
     QTest::newRow("help") << Window::Help;
     QTest::newRow("information") << Window::Info;
     QTest::newRow("credits") << Window::Credits;
 }
 
-void Testhelp::chiudiClosesTheWindow() {
+void TestHelp::chiudiClosesTheWindow() {
     QFETCH(Window, window);
 
     QWidget opener;
@@ -490,7 +490,7 @@ void Testhelp::chiudiClosesTheWindow() {
     QVERIFY(m_opened.isEmpty());
 }
 
-void Testhelp::creditsCentredOnTheOpener() {
+void TestHelp::creditsCentredOnTheOpener() {
     QWidget opener;
     opener.setGeometry(420, 360, 700, 520);
     opener.show();
@@ -509,7 +509,7 @@ void Testhelp::creditsCentredOnTheOpener() {
 
 // --------------------------------------------------------------- The PDF guide
 
-void Testhelp::guideWrittenByTheBuild() {
+void TestHelp::guideWrittenByTheBuild() {
     const QString path = QStringLiteral(ORBISALA_GUIDE_PDF);
     QFile guide(path);
     QVERIFY2(guide.open(QIODevice::ReadOnly), qPrintable("the build wrote no guide at " + path));
@@ -542,5 +542,5 @@ void Testhelp::guideWrittenByTheBuild() {
                  qPrintable("the guide lacks: " + paragraph.left(60)));
 }
 
-QTEST_MAIN(Testhelp)
+QTEST_MAIN(TestHelp)
 #include "test_help.moc"

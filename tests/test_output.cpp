@@ -4,23 +4,13 @@
 #include "output/MailSettings.h"
 #include "output/MailtoLink.h"
 
+#include "TestFiles.h"
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "TestFiles.h"
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -17,19 +19,9 @@ namespace {
 
 QByteArray Bytes(const char* data, qsizetype size) { return QByteArray(data, size); }
 
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
-class Testplatform : public QObject {
+class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,7 +56,7 @@ private slots:
 
 // ---------------------------------------------------------------- Windows-1252
 
-void Testplatform::encodeAnsi_data() {
+void TestPlatform::encodeAnsi_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -84,13 +76,13 @@ void Testplatform::encodeAnsi_data() {
     QTest::newRow("empty") << QString() << QByteArray();
 }
 
-void Testplatform::encodeAnsi() {
+void TestPlatform::encodeAnsi() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(EncodeAnsi(text), bytes);
 }
 
-void Testplatform::everyByteRoundTrips() {
+void TestPlatform::everyByteRoundTrips() {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
@@ -106,7 +98,7 @@ void Testplatform::everyByteRoundTrips() {
 
 // ------------------------------------------------------------------ Text files
 
-void Testplatform::decodeTextFile_data() {
+void TestPlatform::decodeTextFile_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
@@ -126,13 +118,13 @@ void Testplatform::decodeTextFile_data() {
     QTest::newRow("NUL after UTF-8 mark") << Bytes("\xEF\xBB\xBF" "a\0b", 6) << u"a"_s;
 }
 
-void Testplatform::decodeTextFile() {
+void TestPlatform::decodeTextFile() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(DecodeTextFile(bytes), text);
 }
 
-void Testplatform::splitTextLines_data() {
+void TestPlatform::splitTextLines_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
 
@@ -157,7 +149,7 @@ void Testplatform::splitTextLines_data() {
                                                << QStringList{u"a\u2028b\u0085c\fd\ve"_s};
 }
 
-void Testplatform::splitTextLines() {
+void TestPlatform::splitTextLines() {
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     QCOMPARE(SplitTextLines(text), lines);
@@ -165,7 +157,7 @@ void Testplatform::splitTextLines() {
 
 // Whatever lies in the folder, reading gives lines and returns: no crash, no
 // endless loop.
-void Testplatform::badInputIsReadWhole_data() {
+void TestPlatform::badInputIsReadWhole_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
 
@@ -188,7 +180,7 @@ void Testplatform::badInputIsReadWhole_data() {
         << Bytes("\xFE\xFF" "\0a\0b\0", 7) << QStringList{u"ab\uFFFD"_s};
 }
 
-void Testplatform::badInputIsReadWhole() {
+void TestPlatform::badInputIsReadWhole() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QTemporaryDir dir;
@@ -201,7 +193,7 @@ void Testplatform::badInputIsReadWhole() {
     QVERIFY2(read == lines, "the file's lines came back changed");
 }
 
-void Testplatform::readTextFileLinesFails() {
+void TestPlatform::readTextFileLinesFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QStringList lines{u"kept"_s};
@@ -212,7 +204,7 @@ void Testplatform::readTextFileLinesFails() {
 
 // -------------------------------------------------------------------- Trimming
 
-void Testplatform::trim_data() {
+void TestPlatform::trim_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
     QTest::addColumn<QString>("trailingTrimmed");
@@ -227,7 +219,7 @@ void Testplatform::trim_data() {
     QTest::newRow("empty") << QString() << QString() << QString();
 }
 
-void Testplatform::trim() {
+void TestPlatform::trim() {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
     QFETCH(QString, trailingTrimmed);
@@ -237,7 +229,7 @@ void Testplatform::trim() {
 
 // ---------------------------------------------------------------- INI profiles
 
-void Testplatform::readProfile_data() {
+void TestPlatform::readProfile_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -277,7 +269,7 @@ void Testplatform::readProfile_data() {
     QTest::newRow("empty file") << QByteArray() << u"A"_s << u"k"_s << QString();
 }
 
-void Testplatform::readProfile() {
+void TestPlatform::readProfile() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -291,7 +283,7 @@ void Testplatform::readProfile() {
     QCOMPARE(read, value);
 }
 
-void Testplatform::readProfileWithoutFile() {
+void TestPlatform::readProfileWithoutFile() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Orbisala.ini"_s);
@@ -307,7 +299,7 @@ void Testplatform::readProfileWithoutFile() {
     QCOMPARE(value, QString());
 }
 
-void Testplatform::writeProfile_data() {
+void TestPlatform::writeProfile_data() {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -351,7 +343,7 @@ void Testplatform::writeProfile_data() {
         << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\xAC\x20", 16);
 }
 
-void Testplatform::writeProfile() {
+void TestPlatform::writeProfile() {
     QFETCH(QByteArray, before);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -372,7 +364,7 @@ void Testplatform::writeProfile() {
                        : DecodeAnsi(EncodeAnsi(value)));
 }
 
-void Testplatform::writeProfileCreatesFile() {
+void TestPlatform::writeProfileCreatesFile() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"unins000.dll"_s);
@@ -385,39 +377,23 @@ void Testplatform::writeProfileCreatesFile() {
     QCOMPARE(value, u"x2"_s);
 }
 
-void Testplatform::writeProfileFailureKeepsFile_data() {
+void TestPlatform::writeProfileFailureKeepsFile_data() {
     QTest::addColumn<QString>("failure");
     QTest::newRow("target is a folder") << u"folder"_s;
     QTest::newRow("folder missing") << u"missing folder"_s;
     QTest::newRow("read-only file") << u"read-only"_s;
 }
 
-void Testplatform::writeProfileFailureKeepsFile() {
+void TestPlatform::writeProfileFailureKeepsFile() {
     QFETCH(QString, failure);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QString path = dir.filePath(u"Orbisala.ini"_s);
     const QByteArray before("[A]\r\nk=old\r\n");
-    if (failure == u"folder"_s) {
-        QVERIFY(QDir(dir.path()).mkdir(u"Orbisala.ini"_s));
-    } else if (failure == u"missing folder"_s) {
-        path = dir.filePath(u"nowhere/Orbisala.ini"_s);
-    } else {
-        QVERIFY(WriteBytes(path, before));
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    }
+    const QString path = FailingTarget(dir, u"Orbisala.ini"_s, failure, before);
 
     QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s));
-
-    if (failure == u"folder"_s)
-        QVERIFY(QFileInfo(path).isDir());
-    else if (failure == u"missing folder"_s)
-        QVERIFY(!QFileInfo::exists(dir.filePath(u"nowhere"_s)));
-    else
-        QCOMPARE(ReadBytes(path), before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
-             failure == u"read-only"_s ? 1 : 0);
+    QVERIFY2(TargetUntouched(dir, path, failure, before), "a refused save must leave things as they were");
 }
 
-QTEST_GUILESS_MAIN(Testplatform)
+QTEST_GUILESS_MAIN(TestPlatform)
 #include "test_platform.moc"

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include "TestFiles.h"
+
 #include <QtTest>
 
 #include <clocale>
@@ -20,16 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 const CatalogueEntry* EntryByKey(const QString& key) {
     static const QVector<CatalogueEntry> all = CategoryCatalogue();
@@ -70,7 +62,7 @@ const QString kSep = u"  € "_s;
 
 } // namespace
 
-class Testpricelists : public QObject {
+class TestPriceLists : public QObject {
     Q_OBJECT
 
 private slots:
@@ -125,7 +117,7 @@ private slots:
 
 // ------------------------------------------------------------------ Catalogue
 
-void Testpricelists::catalogueOrder() {
+void TestPriceLists::catalogueOrder() {
     const QStringList keys{u"Aperitivi"_s, u"Antipasti"_s, u"Primi"_s,   u"Carne"_s,
                            u"Pesce"_s,     u"Contorni"_s,  u"Pizze"_s,   u"Dessert"_s,
                            u"Bevande"_s,   u"Vini"_s,      u"Liquori"_s, u"Caffetteria"_s};
@@ -143,7 +135,7 @@ void Testpricelists::catalogueOrder() {
     QCOMPARE(TableListEntry().Key, u"Tavoli"_s);
 }
 
-void Testpricelists::catalogueFields_data() {
+void TestPriceLists::catalogueFields_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
@@ -229,7 +221,7 @@ void Testpricelists::catalogueFields_data() {
         u"|Indicare il numero o nome del tavolo nel campo di testo sottostante e fare clic sul pulsante Aggiungi all'elenco."_s);
 }
 
-void Testpricelists::catalogueFields() {
+void TestPriceLists::catalogueFields() {
     QFETCH(QString, key);
     QFETCH(QString, field);
     QFETCH(QString, value);
@@ -239,7 +231,7 @@ void Testpricelists::catalogueFields() {
 }
 
 // Rules that hold across the whole catalogue.
-void Testpricelists::catalogueRules() {
+void TestPriceLists::catalogueRules() {
     for (const CatalogueEntry& e : CategoryCatalogue()) {
         const QByteArray where = e.Key.toUtf8();
         QVERIFY2(e.EditorTitle.startsWith(u' ') && !e.EditorTitle.startsWith(u"  "), where);
@@ -274,7 +266,7 @@ void Testpricelists::catalogueRules() {
     QVERIFY(carne.InstructionText != pesce.InstructionText);
 }
 
-void Testpricelists::listFilePathInProgramFolder() {
+void TestPriceLists::listFilePathInProgramFolder() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
@@ -286,7 +278,7 @@ void Testpricelists::listFilePathInProgramFolder() {
 
 // ----------------------------------------------------------------- Price text
 
-void Testpricelists::normalisePriceText_data() {
+void TestPriceLists::normalisePriceText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
 
@@ -319,13 +311,13 @@ void Testpricelists::normalisePriceText_data() {
     QTest::newRow("beyond the rounding range") << u"1E15"_s << u"0,00"_s;
 }
 
-void Testpricelists::normalisePriceText() {
+void TestPriceLists::normalisePriceText() {
     QFETCH(QString, text);
     QFETCH(QString, result);
     QCOMPARE(NormalisePriceText(text), result);
 }
 
-void Testpricelists::completePriceText_data() {
+void TestPriceLists::completePriceText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
 
@@ -340,13 +332,13 @@ void Testpricelists::completePriceText_data() {
     QTest::newRow("5,125 unchanged") << u"5,125"_s << u"5,125"_s;
 }
 
-void Testpricelists::completePriceText() {
+void TestPriceLists::completePriceText() {
     QFETCH(QString, text);
     QFETCH(QString, result);
     QCOMPARE(CompletePriceText(text), result);
 }
 
-void Testpricelists::formatGeneralNumber_data() {
+void TestPriceLists::formatGeneralNumber_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
 
@@ -369,13 +361,13 @@ void Testpricelists::formatGeneralNumber_data() {
     QTest::newRow("tiny") << 2e-300 << u"2E-300"_s;
 }
 
-void Testpricelists::formatGeneralNumber() {
+void TestPriceLists::formatGeneralNumber() {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(FormatGeneralNumber(value), text);
 }
 
-void Testpricelists::parsePriceNumber_data() {
+void TestPriceLists::parsePriceNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("parses");
     QTest::addColumn<double>("value");
@@ -410,7 +402,7 @@ void Testpricelists::parsePriceNumber_data() {
     QTest::newRow("beyond extended") << u"1E5000"_s << false << 0.0;
 }
 
-void Testpricelists::parsePriceNumber() {
+void TestPriceLists::parsePriceNumber() {
     QFETCH(QString, text);
     QFETCH(bool, parses);
     QFETCH(double, value);
@@ -420,7 +412,7 @@ void Testpricelists::parsePriceNumber() {
         QCOMPARE(double(*number), value);
 }
 
-void Testpricelists::roundHalfUp_data() {
+void TestPriceLists::roundHalfUp_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<double>("result");
@@ -438,7 +430,7 @@ void Testpricelists::roundHalfUp_data() {
     QTest::newRow("large") << 123456789012.0 << 4 << 123456789012.0;
 }
 
-void Testpricelists::roundHalfUp() {
+void TestPriceLists::roundHalfUp() {
     QFETCH(double, value);
     QFETCH(int, decimals);
     QFETCH(double, result);
@@ -450,7 +442,7 @@ void Testpricelists::roundHalfUp() {
 // A station set to Italian gives the C library a "," decimal point (the
 // application takes the locale from the environment); the price rules keep
 // to their own.
-void Testpricelists::priceTextIgnoresNumericLocale() {
+void TestPriceLists::priceTextIgnoresNumericLocale() {
     const QByteArray previous = std::setlocale(LC_NUMERIC, nullptr);
     const auto restore = qScopeGuard([&] { std::setlocale(LC_NUMERIC, previous.constData()); });
     QTemporaryDir dir;
@@ -487,7 +479,7 @@ void Testpricelists::priceTextIgnoresNumericLocale() {
     QCOMPARE(double(*parsed), 150.0);
 }
 
-void Testpricelists::takeLeftRight_data() {
+void TestPriceLists::takeLeftRight_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("left");
@@ -499,7 +491,7 @@ void Testpricelists::takeLeftRight_data() {
     QTest::newRow("negative") << u"abcd"_s << -1 << QString() << QString();
 }
 
-void Testpricelists::takeLeftRight() {
+void TestPriceLists::takeLeftRight() {
     QFETCH(QString, text);
     QFETCH(int, n);
     QFETCH(QString, left);
@@ -508,7 +500,7 @@ void Testpricelists::takeLeftRight() {
     QCOMPARE(TakeRight(text, n), right);
 }
 
-void Testpricelists::formatPriceListLine_data() {
+void TestPriceLists::formatPriceListLine_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("price");
     QTest::addColumn<QString>("line");
@@ -531,7 +523,7 @@ void Testpricelists::formatPriceListLine_data() {
                            << QString(50, u' ') + kSep + QString(12, u' ');
 }
 
-void Testpricelists::formatPriceListLine() {
+void TestPriceLists::formatPriceListLine() {
     QFETCH(QString, name);
     QFETCH(QString, price);
     QFETCH(QString, line);
@@ -543,7 +535,7 @@ void Testpricelists::formatPriceListLine() {
 
 // ----------------------------------------------------------------- List order
 
-void Testpricelists::listOrder_data() {
+void TestPriceLists::listOrder_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("order");
@@ -565,7 +557,7 @@ void Testpricelists::listOrder_data() {
     QTest::newRow("same text") << u"Vino"_s << u"Vino"_s << 0;
 }
 
-void Testpricelists::listOrder() {
+void TestPriceLists::listOrder() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(int, order);
@@ -573,7 +565,7 @@ void Testpricelists::listOrder() {
     QCOMPARE(Sign(ListOrder(b, a)), -order);
 }
 
-void Testpricelists::sortByListOrder() {
+void TestPriceLists::sortByListOrder() {
     QStringList lines{u"_x"_s,      u"birra"_s, u"Zuppa"_s, u"àncora"_s, u"Tavolo 2"_s,
                       u"BIRRA"_s,   QString(),  u"1"_s,     u"acqua"_s,  u"Tavolo 10"_s,
                       u"Birra"_s};
@@ -585,7 +577,7 @@ void Testpricelists::sortByListOrder() {
     QCOMPARE(lines, sorted);
 }
 
-void Testpricelists::listInsertPosition_data() {
+void TestPriceLists::listInsertPosition_data() {
     QTest::addColumn<QStringList>("sorted");
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("position");
@@ -599,7 +591,7 @@ void Testpricelists::listInsertPosition_data() {
     QTest::newRow("after all") << list << u"Èrba"_s << 6;
 }
 
-void Testpricelists::listInsertPosition() {
+void TestPriceLists::listInsertPosition() {
     QFETCH(QStringList, sorted);
     QFETCH(QString, line);
     QFETCH(int, position);
@@ -608,7 +600,7 @@ void Testpricelists::listInsertPosition() {
 
 // ----------------------------------------------------------------- List files
 
-void Testpricelists::readListFile_data() {
+void TestPriceLists::readListFile_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
 
@@ -624,7 +616,7 @@ void Testpricelists::readListFile_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList();
 }
 
-void Testpricelists::readListFile() {
+void TestPriceLists::readListFile() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QTemporaryDir dir;
@@ -636,7 +628,7 @@ void Testpricelists::readListFile() {
     QCOMPARE(read, lines);
 }
 
-void Testpricelists::readMissingListFileFails() {
+void TestPriceLists::readMissingListFileFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QStringList read;
@@ -644,7 +636,7 @@ void Testpricelists::readMissingListFileFails() {
     QVERIFY(!ReadListFile(dir.path(), &read));
 }
 
-void Testpricelists::writeListFileBytes_data() {
+void TestPriceLists::writeListFileBytes_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -659,7 +651,7 @@ void Testpricelists::writeListFileBytes_data() {
         << QStringList{u" a "_s} << QByteArray(" a \r\n");
 }
 
-void Testpricelists::writeListFileBytes() {
+void TestPriceLists::writeListFileBytes() {
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
@@ -672,7 +664,7 @@ void Testpricelists::writeListFileBytes() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
-void Testpricelists::utf8ListComesBackAsAnsi() {
+void TestPriceLists::utf8ListComesBackAsAnsi() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
@@ -689,7 +681,7 @@ void Testpricelists::utf8ListComesBackAsAnsi() {
 }
 
 // Lines made in the editor come back from the file without their padding.
-void Testpricelists::editorLinesRoundTrip() {
+void TestPriceLists::editorLinesRoundTrip() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
@@ -710,45 +702,27 @@ void Testpricelists::editorLinesRoundTrip() {
     SetProgramFolder(QString());
 }
 
-void Testpricelists::failedWriteKeepsFile_data() {
+void TestPriceLists::failedWriteKeepsFile_data() {
     QTest::addColumn<QString>("failure");
     QTest::newRow("target is a folder") << u"folder"_s;
     QTest::newRow("folder missing") << u"missing folder"_s;
     QTest::newRow("read-only file") << u"read-only"_s;
 }
 
-void Testpricelists::failedWriteKeepsFile() {
+void TestPriceLists::failedWriteKeepsFile() {
     QFETCH(QString, failure);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QString path = dir.filePath(u"Listino_Vini.lst"_s);
     const QByteArray before("Barolo  \x80 30,00\r\n");
-    if (failure == u"folder"_s) {
-        QVERIFY(QDir(dir.path()).mkdir(u"Listino_Vini.lst"_s));
-    } else if (failure == u"missing folder"_s) {
-        path = dir.filePath(u"nowhere/Listino_Vini.lst"_s);
-    } else {
-        // The owner's write bit cleared is the read-only mark, even for root.
-        QVERIFY(WriteBytes(path, before));
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    }
+    const QString path = FailingTarget(dir, u"Listino_Vini.lst"_s, failure, before);
 
     QVERIFY(!WriteListFile(path, {u"Chianti  € 12,00"_s}));
-
-    if (failure == u"folder"_s)
-        QVERIFY(QFileInfo(path).isDir());
-    else if (failure == u"missing folder"_s)
-        QVERIFY(!QFileInfo::exists(dir.filePath(u"nowhere"_s)));
-    else
-        QCOMPARE(ReadBytes(path), before);
-    // No temporary file is left behind.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
-             failure == u"read-only"_s ? 1 : 0);
+    QVERIFY2(TargetUntouched(dir, path, failure, before), "a refused save must leave things as they were");
 }
 
 // ---------------------------------------------------------------- Key filters
 
-void Testpricelists::priceKeyFilter_data() {
+void TestPriceLists::priceKeyFilter_data() {
     QTest::addColumn<int>("keyCode");
     QTest::addColumn<QChar>("character");
     QTest::addColumn<int>("decision");
@@ -778,14 +752,14 @@ void Testpricelists::priceKeyFilter_data() {
     QTest::newRow("superscript two") << 50 << QChar(0x00B2) << swallow;
 }
 
-void Testpricelists::priceKeyFilter() {
+void TestPriceLists::priceKeyFilter() {
     QFETCH(int, keyCode);
     QFETCH(QChar, character);
     QFETCH(int, decision);
     QCOMPARE(int(PriceKeyFilter(keyCode, character)), decision);
 }
 
-void Testpricelists::tableNameKeyFilter_data() {
+void TestPriceLists::tableNameKeyFilter_data() {
     QTest::addColumn<int>("keyCode");
     QTest::addColumn<QChar>("character");
     QTest::addColumn<int>("decision");
@@ -810,12 +784,12 @@ void Testpricelists::tableNameKeyFilter_data() {
     QTest::newRow("Up") << 38 << QChar() << pass;
 }
 
-void Testpricelists::tableNameKeyFilter() {
+void TestPriceLists::tableNameKeyFilter() {
     QFETCH(int, keyCode);
     QFETCH(QChar, character);
     QFETCH(int, decision);
     QCOMPARE(int(TableNameKeyFilter(keyCode, character)), decision);
 }
 
-QTEST_GUILESS_MAIN(Testpricelists)
+QTEST_GUILESS_MAIN(TestPriceLists)
 #include "test_pricelists.moc"
