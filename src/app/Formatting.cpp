@@ -13,12 +13,12 @@ QChar SystemDateSeparator() {
 }
 
 QString ShortDateText(const QDate& date) {
-    const QChar s = SystemDateSeparator();
-    return QStringLiteral("%1%4%2%4%3")
-        .arg(date.day(), 2, 10, QChar(u'0'))
-        .arg(date.month(), 2, 10, QChar(u'0'))
-        .arg(date.year(), 4, 10, QChar(u'0'))
-        .arg(s);
+    const QChar separator = SystemDateSeparator();
+    const auto digits = [](int value, int width) {
+        return QString::number(value).rightJustified(width, u'0');
+    };
+    return digits(date.day(), 2) + separator + digits(date.month(), 2) + separator +
+           digits(date.year(), 4);
 }
 
 QString TimeText(const QTime& time) {

@@ -24,6 +24,7 @@ QLabel* InstructionLine(const QString& name, const QString& text, QWidget* paren
     line->setObjectName(name);
     line->setAlignment(Qt::AlignCenter);
     line->setWordWrap(true);
+    line->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     line->setFont(FamilyFont(QStringLiteral("Verdana"), 13, true));
     line->setStyleSheet(QStringLiteral("color: white; background: rgba(47, 79, 79, 150);"
                                        "border-radius: 8px; padding: 6px 14px;"));

@@ -2,7 +2,7 @@
 
 #include "widgets/Theme.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 
 InfoBar::InfoBar(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
@@ -28,8 +28,19 @@ bool InfoBar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (const auto it = m_hints.constFind(watched); it != m_hints.constEnd())
             setText(it.value());
-        else if (watched == m_background)
+        else if (watched == m_background && !OverHintedWidget(static_cast<QMouseEvent*>(event)))
             clear();
     }
     return QLabel::eventFilter(watched, event);
+}
+
+bool InfoBar::OverHintedWidget(const QMouseEvent* event) const {
+    // A move over a picture that ignores it is delivered to the background
+    // too; only bare background empties the bar.
+    auto* background = static_cast<QWidget*>(m_background);
+    for (QWidget* w = background->childAt(event->position().toPoint()); w && w != background;
+         w = w->parentWidget())
+        if (m_hints.contains(w))
+            return true;
+    return false;
 }

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QLabel>
 
+class QMouseEvent;
+
 // The black bar with white text at the foot of a working window: the picture
 // under the pointer writes its one-line help into it, the window background
 // empties it.
@@ -22,6 +24,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool OverHintedWidget(const QMouseEvent* event) const;
+
     QHash<QObject*, QString> m_hints;
     QObject* m_background = nullptr;
 };
