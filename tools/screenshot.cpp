@@ -1,13 +1,20 @@
 // Renders a window of the program to a PNG file without a display, in a
 // temporary program folder holding the initial password store:
 //   screenshot <class name> <file.png>
-//   screenshot all <folder>        (every window it knows)
+//   screenshot all <folder>        (every window and sample printout it knows)
+// Sample printouts (ReportListino, ReportTavoli, ReportComanda) are written
+// as PDF when the file name ends in .pdf, otherwise page one as PNG.
 #include "access/PasswordStore.h"
 #include "app/KeptWindow.h"
 #include "app/ProgramFolder.h"
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
+#include "orders/OrderLine.h"
+#include "output/PrintSummary.h"
+#include "output/ReportPainter.h"
 #include "platform/ModalDialogs.h"
+#include "pricelists/Catalogue.h"
+#include "pricelists/PriceText.h"
 
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
@@ -21,7 +28,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMap>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -58,7 +68,78 @@ QMap<QString, std::function<void()>> DialogOpeners() {
     };
 }
 
+// Sample printouts, laid out by the same procedure the windows use.
+QMap<QString, std::function<QVector<ReportPage>()>> SampleReports() {
+    const auto laidOut = [](const QString& reportName, const QString& title,
+                            const QStringList& lines) {
+        ReportLayout layout(reportName);
+        QVector<ReportPage> pages;
+        SetPrintHook([&](const QString&, const QVector<ReportPage>& laid) { pages = laid; });
+        PrintSummary(layout, title, lines);
+        SetPrintHook({});
+        return pages;
+    };
+    return {
+        {QStringLiteral("ReportListino"),
+         [=] {
+             QStringList lines;
+             for (const auto& [name, price] :
+                  {std::pair{"Capricciosa", "8,50"}, std::pair{"Diavola", "7,50"},
+                   std::pair{"Margherita", "6,00"}, std::pair{"Marinara", "5,00"},
+                   std::pair{"Quattro formaggi", "8,00"}, std::pair{"Quattro stagioni", "8,50"}})
+                 lines.append(FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
+             return laidOut(PriceListReportName,
+                            CatalogueEntryOf(CourseCategory::Pizze).PrintTitle, lines);
+         }},
+        {QStringLiteral("ReportTavoli"),
+         [=] {
+             return laidOut(TableListReportName, TableListEntry().PrintTitle,
+                            {QStringLiteral("Dehors 1"), QStringLiteral("Dehors 2"),
+                             QStringLiteral("Tavolo 1"), QStringLiteral("Tavolo 10"),
+                             QStringLiteral("Tavolo 2"), QStringLiteral("Veranda")});
+         }},
+        {QStringLiteral("ReportComanda"),
+         [=] {
+             const QStringList lines = {
+                 BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("12,00")),
+                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Diavola"), QStringLiteral("7,50")),
+                 BuildOrderLine(QStringLiteral("3"), QStringLiteral("Acqua naturale"), QStringLiteral("4,50")),
+                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Tiramisù"), QStringLiteral("5,00"))};
+             return laidOut(TicketReportName,
+                            QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"),
+                            TicketSummary(lines, ComputeTotal(lines)));
+         }},
+    };
+}
+
+bool RenderReport(const QVector<ReportPage>& pages, const QString& file) {
+    bool saved = false;
+    if (file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        QPdfWriter writer(file);
+        saved = PaintReport(pages, &writer);
+    } else {
+        // Page one at 150 dots per inch, white, with its margins.
+        constexpr double dpi = 150;
+        QImage page(qRound(PageWidthMm / 25.4 * dpi), qRound(PageHeightMm / 25.4 * dpi),
+                    QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(PageMarginMm / 25.4 * dpi, PageMarginMm / 25.4 * dpi);
+        PaintReportPage(pages.value(0), painter, dpi);
+        painter.end();
+        saved = page.save(file);
+    }
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    return saved;
+}
+
 bool Render(const QString& className, const QString& file) {
+    const auto reports = SampleReports();
+    if (const auto it = reports.find(className); it != reports.end())
+        return RenderReport(it.value()(), file);
     const auto kept = KeptWindowsByName();
     if (const auto it = kept.find(className); it != kept.end()) {
         QWidget* window = it.value()();
@@ -111,7 +192,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     if (what == u"all") {
         QDir().mkpath(target);
-        for (const QString& name : KeptWindowsByName().keys() + DialogOpeners().keys())
+        for (const QString& name :
+             KeptWindowsByName().keys() + DialogOpeners().keys() + SampleReports().keys())
             ok = Render(name, QDir(target).filePath(name + QStringLiteral(".png"))) && ok;
     } else {
         ok = Render(what, target);
