@@ -7,10 +7,12 @@
 #include "output/ReportPainter.h"
 #include "app/Formatting.h"
 #include "platform/Clock.h"
+#include "platform/ModalDialogs.h"
 #include "pricelists/PriceText.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -183,6 +185,27 @@ private slots:
         QCOMPARE(PriceListReportName, QStringLiteral("Listino Prezzi"));
         QCOMPARE(TableListReportName, QStringLiteral("Elenco Tavoli"));
         QCOMPARE(TicketReportName, QStringLiteral("Orbisala"));
+    }
+
+    // Without a hook the print dialog is offered: all pages, one copy,
+    // landscape A4, the job named after the report. Cancelling prints nothing.
+    void printDialogIsPreparedAndCancelPrintsNothing() {
+        ReportLayout layout(PriceListReportName);
+        QStringList offered;
+        SetModalHook([&](QDialog* dialog) {
+            auto* printDialog = qobject_cast<QPrintDialog*>(dialog);
+            QVERIFY(printDialog);
+            QPrinter* printer = printDialog->printer();
+            offered << printer->docName();
+            QCOMPARE(printer->printRange(), QPrinter::AllPages);
+            QCOMPARE(printer->copyCount(), 1);
+            QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+            QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+            dialog->reject();
+        });
+        PrintSummary(layout, QStringLiteral("Listino prezzi pizze"), NumberedLines(3));
+        SetModalHook({});
+        QCOMPARE(offered, QStringList{PriceListReportName});
     }
 
     // A ticket printed to a PDF file through QPrinter, read back with poppler.
