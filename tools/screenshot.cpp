@@ -10,6 +10,7 @@
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
 #include "orders/OrderLine.h"
+#include "output/InvioEmail.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
 #include "platform/ModalDialogs.h"
@@ -65,6 +66,12 @@ QMap<QString, std::function<void()>> DialogOpeners() {
         {QStringLiteral("TfrmGuida"), [] { OpenHelpTopic(Kept().Avvio, HelpTopic::Overview); }},
         {QStringLiteral("TfrmInfo"), [] { OpenInfo(Kept().Avvio); }},
         {QStringLiteral("TfrmSplash"), [] { OpenSplash(Kept().Avvio); }},
+        {QStringLiteral("TfrmInvioEmail"),
+         [] {
+             OpenInvioEmail(Kept().Avvio,
+                            QStringLiteral("Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"),
+                            QStringLiteral("ELENCO PORTATE: --- 2   Margherita --- 1   Acqua naturale"));
+         }},
     };
 }
 

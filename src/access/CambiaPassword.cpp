@@ -6,6 +6,7 @@
 #include "app/Shell.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
+#include "widgets/Controls.h"
 #include "widgets/LogoBand.h"
 #include "widgets/Theme.h"
 
@@ -33,8 +34,10 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     m_old = MakePasswordField(QStringLiteral("txtPasswordOld"), this);
     m_new = MakePasswordField(QStringLiteral("txtPasswordNew"), this);
     m_confirm = MakePasswordField(QStringLiteral("txtConferma"), this);
-    auto* cmdEsci = MakeWindowButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), this);
-    m_ok = MakeWindowButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
+    auto* cmdEsci = WindowButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), QString(),
+                                 ButtonLook::Light, 11, this);
+    m_ok = WindowButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QString(),
+                        ButtonLook::Primary, 11, this);
     m_ok->setEnabled(false);
 
     auto* form = new QVBoxLayout;

@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
+#include "widgets/Controls.h"
 #include "widgets/LogoBand.h"
 #include "widgets/Theme.h"
 
@@ -27,11 +28,14 @@ TfrmPassword::TfrmPassword()
     lblRigo05->setAlignment(Qt::AlignCenter);
 
     m_password = MakePasswordField(QStringLiteral("txtPassword"), this);
-    m_ok = MakeWindowButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
+    m_ok = WindowButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QString(),
+                        ButtonLook::Primary, 11, this);
     m_ok->setEnabled(false);
-    auto* cmdEsci = MakeWindowButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), this);
-    auto* btnCambiaPassword = MakeWindowButton(QStringLiteral("btnCambiaPassword"),
-                                               QStringLiteral("Cambia password"), this);
+    auto* cmdEsci = WindowButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QString(),
+                                 ButtonLook::Light, 11, this);
+    auto* btnCambiaPassword = WindowButton(QStringLiteral("btnCambiaPassword"),
+                                           QStringLiteral("Cambia password"), QString(),
+                                           ButtonLook::Light, 11, this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);

@@ -6,6 +6,7 @@
 #include "help/HelpWindows.h"
 #include "orders/Ordinazioni.h"
 #include "platform/TextTrim.h"
+#include "widgets/Controls.h"
 #include "widgets/Picture.h"
 #include "widgets/Theme.h"
 
@@ -16,18 +17,11 @@
 namespace {
 QPushButton* LargeButton(const QString& name, const QString& text, const QString& icon,
                          QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = WindowButton(name, text, icon, ButtonLook::Light, 18, parent);
     button->setFont(FamilyFont(QStringLiteral("Verdana"), 18));
-    button->setIcon(QIcon(IconPath(icon)));
     button->setIconSize({56, 56});
+    button->setIcon(ArtworkIcon(icon, 56));
     button->setMinimumSize(520, 96);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: #2F4F4F; border: 2px solid #2F4F4F; border-radius: 14px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #B0C4DE); }"
-        "QPushButton:hover { border-color: #DC143C; }"
-        "QPushButton:pressed { background: #B0C4DE; }"));
     return button;
 }
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/OpenURL.h"
 #include "app/ProgramFolder.h"
 #include "help/HelpLook.h"
+#include "widgets/Controls.h"
 #include "widgets/Picture.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
@@ -55,15 +56,7 @@ TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
     txtGuida->setFont(FamilyFont(QStringLiteral("Verdana"), 12, true));
     txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtGuida->setStyleSheet(QStringLiteral(
-        "QPlainTextEdit { background: white; color: #1F2F3F; border: 1px solid #708090;"
-        " border-radius: 8px; padding: 6px 4px 6px 10px; }"
-        "QScrollBar:vertical { background: #E6ECF3; width: 16px; margin: 4px 2px 4px 0;"
-        " border-radius: 6px; }"
-        "QScrollBar::handle:vertical { background: #708090; min-height: 40px; border-radius: 6px; }"
-        "QScrollBar::handle:vertical:pressed { background: #2F4F4F; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+    ApplyFieldStyle(txtGuida);
 
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"),
                            this);

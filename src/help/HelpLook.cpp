@@ -1,5 +1,6 @@
 #include "help/HelpLook.h"
 
+#include "widgets/Controls.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
@@ -18,19 +19,10 @@ QFrame* WhitePanel(const QString& name, QWidget* parent) {
 }
 
 QPushButton* CloseButton(QWidget* parent) {
-    auto* button = new QPushButton(QStringLiteral("Chiudi"), parent);
-    button->setObjectName(QStringLiteral("btnChiudi"));
-    button->setFont(FamilyFont(QStringLiteral("Verdana"), 12, true));
+    QPushButton* button = WindowButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                                       QString(), ButtonLook::Primary, 12, parent);
     button->setFixedSize(150, 48);
-    button->setCursor(Qt::PointingHandCursor);
     button->setDefault(true);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; border: 1px solid #1F2F3F; border-radius: 10px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4F6F8F, stop:1 #2F4F4F); }"
-        "QPushButton:hover { border: 2px solid #DC143C; }"
-        "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #2F4F4F, stop:1 #1F2F3F); }"
-        "QPushButton:focus { outline: none; }"));
     return button;
 }
 

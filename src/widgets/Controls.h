@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QKeyEvent;
+class QPushButton;
+class QWidget;
+
+// The buttons and fields every window shares: large, touch-friendly, one
+// look across the program.
+
+enum class ButtonLook {
+    Light,  // white to steel blue, slate text
+    Primary // slate, white text: the window's main action
+};
+
+// A rounded button with an optional artwork icon; crimson edge under the
+// pointer, yellow edge while it has the focus, greyed while disabled.
+QPushButton* WindowButton(const QString& name, const QString& text, const QString& iconName,
+                          ButtonLook look, int pointSize, QWidget* parent);
+
+// A picture of the artwork as a button icon, sharp on high-density screens.
+QIcon ArtworkIcon(const QString& iconName, int side);
+
+// White rounded text fields with a slate edge, a yellow edge while focused
+// and a slim scroll bar.
+void ApplyFieldStyle(QWidget* field);
+
+// The Enter keys of the main keyboard and of the keypad.
+bool IsEnterKey(const QKeyEvent* event);

@@ -1,0 +1,604 @@
+// The e-mail window: the recipients kept in "Orbisala.ini" across openings,
+// the three checks before sending, the link handed to the mail program whole,
+// and the keys of its three fields.
+#include "app/OpenURL.h"
+#include "app/ProgramFolder.h"
+#include "output/InvioEmail.h"
+#include "output/MailtoLink.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ModalDialogs.h"
+
+#include "TestFiles.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QWindow>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString RecipientsWarning =
+    u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare l'indirizzo di "
+    u"almeno un destinatario."_s;
+const QString SubjectWarning =
+    u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare l'oggetto."_s;
+const QString MessageWarning =
+    u"Attenzione: per inviare la comanda tramite e-mail è necessario scrivere il testo del "
+    u"messaggio."_s;
+
+const QByteArray EmptySettings = "[Destinatari Comande]\r\nIndirizzi Email=\r\n";
+
+const QString Subject = u"Ordinazione tavolo 7 del giorno 05/03/2024 alle ore 20:15"_s;
+const QString Message = u"ELENCO PORTATE: --- 2    Pizza margherita --- 1    Acqua naturale"_s;
+
+enum class CloseWay { Chiudi, Escape, WindowSystem };
+
+struct RecordedMessage {
+    MessageKind kind;
+    QString text;
+};
+
+// Puts a text into a field the way the user pastes it: through the clipboard
+// and Ctrl+V, replacing what the field held.
+void Paste(QWidget* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// One key press per character, carrying the character as typed text.
+void Type(QWidget* field, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c),
+                            Qt::NoModifier);
+}
+
+void Close(TfrmInvioEmail* window, CloseWay way) {
+    switch (way) {
+    case CloseWay::Chiudi:
+        QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
+        break;
+    case CloseWay::Escape:
+        QTest::keyClick(window->txtOggetto, Qt::Key_Escape);
+        break;
+    case CloseWay::WindowSystem:
+        window->windowHandle()->close();
+        break;
+    }
+}
+
+QString FocusName(QWidget* window) {
+    return window->focusWidget() ? window->focusWidget()->objectName() : u"<none>"_s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(CloseWay)
+
+class TestEmailWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowAsOpened();
+
+    // The recipients in the settings file
+    void closeStoresRecipients_data();
+    void closeStoresRecipients();
+    void recipientsReadBackOnNextOpening();
+    void unusableSettingsFileGoesUnnoticed();
+
+    // Sending
+    void sendHandsOffWholeText_data();
+    void sendHandsOffWholeText();
+    void emptyFieldWarns_data();
+    void emptyFieldWarns();
+
+    // Keys
+    void refusedRecipientCharacter_data();
+    void refusedRecipientCharacter();
+    void typedRecipients_data();
+    void typedRecipients();
+    void composedLettersRefused();
+    void pastedAndStoredTextUnfiltered();
+    void enterMovesFocus_data();
+    void enterMovesFocus();
+    void keyboardOnlySending();
+
+private:
+    // Opens a fresh window pre-filled with the subject and message, lets
+    // `drive` work on it while it shows, and returns once it has closed and
+    // been destroyed.
+    void Drive(const QString& subject, const QString& message,
+               const std::function<void(TfrmInvioEmail*)>& drive);
+    QString SettingsPath() const { return m_folder->filePath(u"Orbisala.ini"_s); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QStringList m_opened;
+    QList<RecordedMessage> m_messages;
+};
+
+void TestEmailWindow::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    SetProgramFolder(m_folder->path());
+    m_opened.clear();
+    m_messages.clear();
+    TMisc::SetOpenHook([this](const QString& text) { m_opened << text; });
+    SetMessageHook([this](MessageKind kind, const QString& text) {
+        m_messages.append({kind, text});
+        return true;
+    });
+}
+
+void TestEmailWindow::cleanup() {
+    SetModalHook({});
+    SetMessageHook({});
+    TMisc::SetOpenHook({});
+    SetProgramFolder(QString());
+    m_folder.reset();
+}
+
+void TestEmailWindow::Drive(const QString& subject, const QString& message,
+                            const std::function<void(TfrmInvioEmail*)>& drive) {
+    QWidget opener;
+    QPointer<TfrmInvioEmail> shown;
+    int openings = 0;
+    SetModalHook([&](QDialog* dialog) {
+        ++openings;
+        shown = qobject_cast<TfrmInvioEmail*>(dialog);
+        QVERIFY(shown);
+        QVERIFY(shown->isVisible());
+        QApplication::setActiveWindow(shown);
+        drive(shown);
+    });
+    OpenInvioEmail(&opener, subject, message);
+    SetModalHook({});
+    QCOMPARE(openings, 1);
+    QVERIFY2(shown.isNull(), "the window outlives its closing");
+}
+
+// ------------------------------------------------------------------ The window
+
+void TestEmailWindow::windowAsOpened() {
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        QCOMPARE(window->objectName(), u"TfrmInvioEmail"_s);
+        QCOMPARE(window->windowTitle(), u" Invio comanda tramite e-mail"_s);
+        QCOMPARE(window->size(), QSize(862, 561));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(window->isModal());
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY2(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
+                            Qt::WindowContextHelpButtonHint)),
+                 "the title bar offers buttons");
+
+        QStringList texts;
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->isVisible())
+                texts << label->text();
+        for (const QString& text :
+             {u"INVIO COMANDA TRAMITE E-MAIL"_s,
+              u"Accertarsi che tutti i campi siano compilati correttamente e premere il pulsante "
+              u"Invia e-mail"_s,
+              u"Indirizzi e-mail destinatari (separati da virgola):"_s, u"Oggetto:"_s,
+              u"Messaggio:"_s})
+            QVERIFY2(texts.contains(text), qPrintable("not shown: " + text));
+        QCOMPARE(window->btnChiudi->text(), u"Chiudi"_s);
+        QCOMPARE(window->btnInvia->text(), u"Invia e-mail"_s);
+        QVERIFY2(window->btnChiudi->geometry().right() < window->btnInvia->geometry().left(),
+                 "Chiudi does not stand left of Invia e-mail");
+
+        // The pre-fill as the opener wrote it; the recipients from the
+        // (missing) settings file; the focus in the first field.
+        QCOMPARE(window->txtOggetto->text(), Subject);
+        QCOMPARE(window->message(), Message);
+        QCOMPARE(window->txtDestinatari->text(), QString());
+        QCOMPARE(FocusName(window), u"txtDestinatari"_s);
+        QCOMPARE(window->txtMessaggio->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+
+        // Tab walks recipients, subject, message, Chiudi, Invia e-mail and
+        // types nothing on its way.
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+            order << FocusName(window);
+        }
+        QCOMPARE(order,
+                 QStringList({u"txtOggetto"_s, u"txtMessaggio"_s, u"btnChiudi"_s, u"btnInvia"_s}));
+        QCOMPARE(window->message(), Message);
+        window->close();
+    });
+}
+
+// ------------------------------------------------- The recipients in the file
+
+void TestEmailWindow::closeStoresRecipients_data() {
+    QTest::addColumn<CloseWay>("way");
+    QTest::addColumn<QByteArray>("before"); // null: no settings file
+    QTest::addColumn<QString>("pasted");    // null: the field is left as shown
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray others = "; stazione sala\r\n[Stampa]\r\nCopie=2\r\n";
+    QTest::newRow("Chiudi, no file, nothing typed")
+        << CloseWay::Chiudi << QByteArray() << QString() << EmptySettings;
+    QTest::newRow("Escape, no file, blanks only")
+        << CloseWay::Escape << QByteArray() << u"  \t "_s << EmptySettings;
+    QTest::newRow("window system, no file, blanks around")
+        << CloseWay::WindowSystem << QByteArray()
+        << u"  cucina@trattoria.it, cassa@trattoria.it \t"_s
+        << QByteArray("[Destinatari Comande]\r\nIndirizzi Email=cucina@trattoria.it, "
+                      "cassa@trattoria.it\r\n");
+    QTest::newRow("Chiudi, field emptied, other lines kept")
+        << CloseWay::Chiudi << others + "[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n"
+        << QString() << others + "[Destinatari Comande]\r\nIndirizzi Email=\r\n";
+    QTest::newRow("Escape, value replaced, other lines kept")
+        << CloseWay::Escape << "[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n" + others
+        << u" x@y.it "_s << "[Destinatari Comande]\r\nIndirizzi Email=x@y.it\r\n" + others;
+}
+
+void TestEmailWindow::closeStoresRecipients() {
+    QFETCH(CloseWay, way);
+    QFETCH(QByteArray, before);
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, after);
+    if (!before.isNull())
+        QVERIFY(WriteBytes(SettingsPath(), before));
+
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        if (!pasted.isNull())
+            Paste(window->txtDestinatari, pasted);
+        else if (!before.isNull()) // empty the field shown from the file
+            window->txtDestinatari->clear();
+        QVERIFY2(!QFileInfo::exists(SettingsPath()) || ReadBytes(SettingsPath()) == before,
+                 "the settings file changed before the window closed");
+        Close(window, way);
+        QVERIFY2(!window->isVisible(), "the window stays open");
+    });
+    QCOMPARE(ReadBytes(SettingsPath()), after);
+    QVERIFY2(m_opened.isEmpty(), "closing handed something to the mail program");
+    QCOMPARE(m_messages.size(), 0);
+}
+
+void TestEmailWindow::recipientsReadBackOnNextOpening() {
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        Paste(window->txtDestinatari, u"  cucina@trattoria.it,cassa@trattoria.it  "_s);
+        window->txtOggetto->setText(u"Oggetto cambiato"_s);
+        Close(window, CloseWay::Chiudi);
+    });
+
+    // The next opening is a new window: the recipients come back from the
+    // file without their blanks, the subject and message from the opener.
+    Drive(u"Ordinazione tavolo 9"_s, u"ELENCO PORTATE: --- 1    Caffè"_s,
+          [&](TfrmInvioEmail* window) {
+              QCOMPARE(window->txtDestinatari->text(), u"cucina@trattoria.it,cassa@trattoria.it"_s);
+              QCOMPARE(window->txtOggetto->text(), u"Ordinazione tavolo 9"_s);
+              QCOMPARE(window->message(), u"ELENCO PORTATE: --- 1    Caffè"_s);
+              Close(window, CloseWay::Chiudi);
+          });
+
+    // A file edited outside the program: section and key in other case,
+    // blanks around the value.
+    QVERIFY(WriteBytes(SettingsPath(),
+                       "[destinatari comande]\r\nINDIRIZZI EMAIL =  bar@sala.it  \r\n"));
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        QCOMPARE(window->txtDestinatari->text(), u"bar@sala.it"_s);
+        Close(window, CloseWay::Chiudi);
+    });
+}
+
+void TestEmailWindow::unusableSettingsFileGoesUnnoticed() {
+    // A folder where the settings file belongs can be neither read nor
+    // written: the field starts empty, the window closes, nothing is said.
+    QVERIFY(QDir(m_folder->path()).mkdir(u"Orbisala.ini"_s));
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        QCOMPARE(window->txtDestinatari->text(), QString());
+        Paste(window->txtDestinatari, u"cucina@trattoria.it"_s);
+        Close(window, CloseWay::Chiudi);
+        QVERIFY(!window->isVisible());
+    });
+    QVERIFY(QFileInfo(SettingsPath()).isDir());
+    QCOMPARE(m_messages.size(), 0);
+}
+
+// --------------------------------------------------------------------- Sending
+
+void TestEmailWindow::sendHandsOffWholeText_data() {
+    QTest::addColumn<QString>("recipients"); // pasted
+    QTest::addColumn<QString>("subject");    // pre-filled
+    QTest::addColumn<QString>("message");    // pasted
+    QTest::addColumn<QString>("link");       // as composed
+
+    QTest::newRow("ampersand, lines and euro")
+        << u"cucina@trattoria.it,cassa@trattoria.it"_s
+        << u"Ordinazione tavolo Sala & Giardino del giorno 05/03/2024 alle ore 20:15"_s
+        << u"ELENCO PORTATE: --- 2    Pizza € 6,50\r\n--- 1    Acqua\r\n--- 1    Caffè"_s
+        << u"mailto:cucina@trattoria.it,cassa@trattoria.it?subject=Ordinazione tavolo Sala & "
+           u"Giardino del giorno 05/03/2024 alle ore 20:15&body=ELENCO PORTATE: --- 2    Pizza € "
+           u"6,50\r\n--- 1    Acqua\r\n--- 1    Caffè"_s;
+    QTest::newRow("characters of the link's own syntax")
+        << u"bar@sala.it"_s << u"Tavolo 4?subject=x#1 100% &body=y+z"_s
+        << u"a=b&c=d; 50%25 #fine ?"_s
+        << u"mailto:bar@sala.it?subject=Tavolo 4?subject=x#1 100% &body=y+z&body=a=b&c=d; 50%25 "
+           u"#fine ?"_s;
+    QTest::newRow("blanks around each field dropped")
+        << u"  \t cucina@trattoria.it  "_s << u"   Tavolo 2 \t"_s
+        << u"\r\n  --- 1    Caffè  \r\n\r\n"_s
+        << u"mailto:cucina@trattoria.it?subject=Tavolo 2&body=--- 1    Caffè"_s;
+    QTest::newRow("blank lines inside kept")
+        << u"cucina@trattoria.it"_s << u"Tavolo 2"_s << u"riga uno\r\n\r\n\r\nriga quattro"_s
+        << u"mailto:cucina@trattoria.it?subject=Tavolo 2&body=riga uno\r\n\r\n\r\nriga quattro"_s;
+}
+
+void TestEmailWindow::sendHandsOffWholeText() {
+    QFETCH(QString, recipients);
+    QFETCH(QString, subject);
+    QFETCH(QString, message);
+    QFETCH(QString, link);
+
+    Drive(subject, QString(), [&](TfrmInvioEmail* window) {
+        Paste(window->txtDestinatari, recipients);
+        Paste(window->txtMessaggio, message);
+        QCOMPARE(window->message(), message);
+        QCOMPARE(MailtoLink(window->txtDestinatari->text(), window->txtOggetto->text(),
+                            window->message()),
+                 link);
+
+        QTest::mouseClick(window->btnInvia, Qt::LeftButton);
+        QCOMPARE(m_messages.size(), 0);
+        QCOMPARE(m_opened.size(), 1);
+        QVERIFY2(window->isVisible(), "sending closed the window");
+
+        // The desktop gets the link in quotes, each field percent-encoded.
+        const QString handed = m_opened.at(0);
+        QVERIFY2(handed.size() > 2 && handed.startsWith(u'"') && handed.endsWith(u'"'),
+                 qPrintable(handed));
+        const QString inner = handed.mid(1, handed.size() - 2);
+        // Only the two separators of the link stand bare; the fields' own
+        // "?", "&", "#", blanks, line breaks and "€" are encoded.
+        QVERIFY2(inner.count(u'?') == 1 && inner.count(u'&') == 1 && !inner.contains(u'#') &&
+                     !inner.contains(u'"') && !inner.contains(u' ') && !inner.contains(u'\r') &&
+                     !inner.contains(u'\n') && !inner.contains(u'€'),
+                 qPrintable(inner));
+        const QUrl url(inner, QUrl::StrictMode);
+        QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+        QCOMPARE(url.scheme(), u"mailto"_s);
+        QCOMPARE(url.path(QUrl::FullyDecoded), recipients.trimmed());
+        const QUrlQuery query(url);
+        const auto items = query.queryItems(QUrl::FullyDecoded);
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0).first, u"subject"_s);
+        QCOMPARE(items.at(0).second, subject.trimmed());
+        QCOMPARE(items.at(1).first, u"body"_s);
+        QCOMPARE(items.at(1).second, message.trimmed());
+        // What decodes back is the composed link, character for character.
+        QCOMPARE(u"mailto:"_s + url.path(QUrl::FullyDecoded) + u"?subject="_s + items.at(0).second +
+                     u"&body="_s + items.at(1).second,
+                 link);
+
+        // The same link can be handed on again.
+        QTest::mouseClick(window->btnInvia, Qt::LeftButton);
+        QCOMPARE(m_opened, QStringList({handed, handed}));
+        window->close();
+    });
+}
+
+void TestEmailWindow::emptyFieldWarns_data() {
+    QTest::addColumn<QString>("recipients");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("focus");
+
+    const QString to = u"cucina@trattoria.it"_s;
+    QTest::newRow("no recipients")
+        << QString() << Subject << Message << RecipientsWarning << u"txtDestinatari"_s;
+    QTest::newRow("recipients blank")
+        << u" \t "_s << Subject << Message << RecipientsWarning << u"txtDestinatari"_s;
+    QTest::newRow("everything empty: recipients first")
+        << QString() << QString() << QString() << RecipientsWarning << u"txtDestinatari"_s;
+    QTest::newRow("no subject") << to << QString() << Message << SubjectWarning << u"txtOggetto"_s;
+    QTest::newRow("subject blank")
+        << to << u"  \t"_s << Message << SubjectWarning << u"txtOggetto"_s;
+    QTest::newRow("subject and message empty: subject first")
+        << to << QString() << QString() << SubjectWarning << u"txtOggetto"_s;
+    QTest::newRow("no message") << to << Subject << QString() << MessageWarning
+                                << u"txtMessaggio"_s;
+    QTest::newRow("message of blank lines")
+        << to << Subject << u"\r\n  \r\n\t\r\n"_s << MessageWarning << u"txtMessaggio"_s;
+}
+
+void TestEmailWindow::emptyFieldWarns() {
+    QFETCH(QString, recipients);
+    QFETCH(QString, subject);
+    QFETCH(QString, message);
+    QFETCH(QString, warning);
+    QFETCH(QString, focus);
+
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        window->txtDestinatari->setText(recipients);
+        window->txtOggetto->setText(subject);
+        window->txtMessaggio->setPlainText(message);
+        window->btnChiudi->setFocus();
+
+        QTest::mouseClick(window->btnInvia, Qt::LeftButton);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.at(0).kind, MessageKind::Warning);
+        QCOMPARE(m_messages.at(0).text, warning);
+        QCOMPARE(FocusName(window), focus);
+        QVERIFY2(m_opened.isEmpty(), "an incomplete e-mail was handed on");
+        QVERIFY(window->isVisible());
+        // The fields stay as they were.
+        QCOMPARE(window->txtOggetto->text(), subject);
+        window->close();
+    });
+}
+
+// ------------------------------------------------------------------------ Keys
+
+void TestEmailWindow::refusedRecipientCharacter_data() {
+    QTest::addColumn<QChar>("character");
+    QTest::addColumn<bool>("refused");
+
+    const QString refused = u" /<>£°ÀÁÂÄÇÈÉÊËÌÍÎÏÑÒÓÔÖÙÚÛÜàáâäçèéêëìíîïñòóôöùúûü"_s;
+    for (QChar c : refused)
+        QTest::addRow("refused U+%04X %s", c.unicode(), qPrintable(QString(c))) << c << true;
+    // Neighbours of the refused ones that pass.
+    const QString accepted = u",;@._-+0aZ\\|:\"'?ÃÅÆÕØÝßãåõøýÿ€\u00A0\t"_s;
+    for (QChar c : accepted)
+        QTest::addRow("accepted U+%04X", c.unicode()) << c << false;
+}
+
+void TestEmailWindow::refusedRecipientCharacter() {
+    QFETCH(QChar, character);
+    QFETCH(bool, refused);
+    QCOMPARE(IsRefusedRecipientCharacter(character), refused);
+}
+
+void TestEmailWindow::typedRecipients_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("addresses and comma")
+        << u"Cucina@Trattoria.it,cassa_2@sala-1.it"_s << u"Cucina@Trattoria.it,cassa_2@sala-1.it"_s;
+    QTest::newRow("space after the comma refused") << u"a@b.it, c@d.it"_s << u"a@b.it,c@d.it"_s;
+    QTest::newRow("accented letters refused") << u"caffè@bàr.it"_s << u"caff@br.it"_s;
+    QTest::newRow("every refused character")
+        << u" /<>£°ÀÁÂÄÇÈÉÊËÌÍÎÏÑÒÓÔÖÙÚÛÜàáâäçèéêëìíîïñòóôöùúûü"_s << QString();
+    QTest::newRow("other Latin-1 letters pass") << u"ÃÕß"_s << u"ÃÕß"_s;
+}
+
+void TestEmailWindow::typedRecipients() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        window->txtDestinatari->setFocus();
+        Type(window->txtDestinatari, typed);
+        QCOMPARE(window->txtDestinatari->text(), shown);
+        // The subject accepts what the recipients refuse.
+        Type(window->txtOggetto, u" è/<>"_s);
+        QCOMPARE(window->txtOggetto->text(), Subject + u" è/<>"_s);
+        Close(window, CloseWay::Chiudi);
+    });
+    QCOMPARE(ReadBytes(SettingsPath()),
+             "[Destinatari Comande]\r\nIndirizzi Email=" + shown.toLatin1() + "\r\n");
+}
+
+void TestEmailWindow::composedLettersRefused() {
+    // Letters built with a dead key reach the field as committed text.
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        window->txtDestinatari->setFocus();
+        Type(window->txtDestinatari, u"caff"_s);
+        QInputMethodEvent composed(QString(), {});
+        composed.setCommitString(u"è"_s);
+        QApplication::sendEvent(window->txtDestinatari, &composed);
+        QInputMethodEvent mixed(QString(), {});
+        mixed.setCommitString(u"ë@bãr.it"_s);
+        QApplication::sendEvent(window->txtDestinatari, &mixed);
+        QCOMPARE(window->txtDestinatari->text(), u"caff@bãr.it"_s);
+        window->close();
+    });
+}
+
+void TestEmailWindow::pastedAndStoredTextUnfiltered() {
+    QVERIFY(WriteBytes(SettingsPath(),
+                       "[Destinatari Comande]\r\nIndirizzi Email=Cucina <cucina@bar.it>\r\n"));
+    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        QCOMPARE(window->txtDestinatari->text(), u"Cucina <cucina@bar.it>"_s);
+        window->txtDestinatari->setCursorPosition(window->txtDestinatari->text().size());
+        QApplication::clipboard()->setText(u", Caffè Sala/2 <sala@bar.it>"_s);
+        QTest::keyClick(window->txtDestinatari, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window->txtDestinatari->text(),
+                 u"Cucina <cucina@bar.it>, Caffè Sala/2 <sala@bar.it>"_s);
+        Close(window, CloseWay::Chiudi);
+    });
+    QCOMPARE(ReadBytes(SettingsPath()),
+             QByteArray("[Destinatari Comande]\r\nIndirizzi Email=Cucina <cucina@bar.it>, Caff\xe8 "
+                        "Sala/2 <sala@bar.it>\r\n"));
+}
+
+void TestEmailWindow::enterMovesFocus_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("next");
+
+    const int none = Qt::NoModifier;
+    QTest::newRow("recipients, Return")
+        << u"txtDestinatari"_s << int(Qt::Key_Return) << none << u"txtOggetto"_s;
+    QTest::newRow("recipients, keypad Enter")
+        << u"txtDestinatari"_s << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << u"txtOggetto"_s;
+    QTest::newRow("subject, Return")
+        << u"txtOggetto"_s << int(Qt::Key_Return) << none << u"txtMessaggio"_s;
+    QTest::newRow("message, Return")
+        << u"txtMessaggio"_s << int(Qt::Key_Return) << none << u"btnInvia"_s;
+    QTest::newRow("message, keypad Enter")
+        << u"txtMessaggio"_s << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << u"btnInvia"_s;
+    QTest::newRow("message, Shift+Return")
+        << u"txtMessaggio"_s << int(Qt::Key_Return) << int(Qt::ShiftModifier) << u"btnInvia"_s;
+}
+
+void TestEmailWindow::enterMovesFocus() {
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, next);
+
+    Drive(Subject, u"riga uno"_s, [&](TfrmInvioEmail* window) {
+        window->txtDestinatari->setText(u"cucina@trattoria.it"_s);
+        auto* widget = window->findChild<QWidget*>(field);
+        QVERIFY(widget);
+        widget->setFocus();
+        if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            text->moveCursor(QTextCursor::End);
+
+        QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(FocusName(window), next);
+        // Nothing typed, nothing pressed.
+        QCOMPARE(window->txtDestinatari->text(), u"cucina@trattoria.it"_s);
+        QCOMPARE(window->txtOggetto->text(), Subject);
+        QCOMPARE(window->message(), u"riga uno"_s);
+        QCOMPARE(window->txtMessaggio->blockCount(), 1);
+        QVERIFY2(m_opened.isEmpty() && m_messages.isEmpty(), "Enter pressed a button");
+        QVERIFY2(window->isVisible(), "Enter closed the window");
+        window->close();
+    });
+}
+
+void TestEmailWindow::keyboardOnlySending() {
+    // The waiter's way without the mouse: Enter after each field, and Enter
+    // once more on "Invia e-mail".
+    Drive(QString(), QString(), [&](TfrmInvioEmail* window) {
+        QCOMPARE(FocusName(window), u"txtDestinatari"_s);
+        Type(window->focusWidget(), u"cucina@trattoria.it"_s);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        Type(window->focusWidget(), u"Tavolo 3"_s);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        Type(window->focusWidget(), u"Conto"_s);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        QCOMPARE(FocusName(window), u"btnInvia"_s);
+        QVERIFY(m_opened.isEmpty());
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_opened,
+                 QStringList(u"\"mailto:cucina@trattoria.it?subject=Tavolo%203&body=Conto\""_s));
+        window->close();
+    });
+}
+
+QTEST_MAIN(TestEmailWindow)
+#include "test_email_window.moc"
