@@ -4,8 +4,10 @@
 #include "platform/Clock.h"
 #include "platform/ModalDialogs.h"
 
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -25,6 +27,10 @@ void PrintThroughDialog(const QString& reportName, const QVector<ReportPage>& pa
     printer.setPrintRange(QPrinter::AllPages);
     printer.setCopyCount(1);
     printer.setCollateCopies(true);
+    // Without any printer the dialog offers only its print-to-file choice:
+    // propose a PDF named after the report in the user's home folder.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(QDir::home().filePath(reportName + QStringLiteral(".pdf")));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral(" Stampa"));
     if (ShowModal(&dialog) != QDialog::Accepted)
