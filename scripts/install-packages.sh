@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6svg6-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils
+  locales
 )
 
 missing=()
