@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils
   locales
