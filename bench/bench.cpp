@@ -46,7 +46,8 @@ QStringList RandomPriceList(int count) {
     auto* random = QRandomGenerator::global();
     for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("Piatto %1 della casa").arg(random->bounded(1000000));
-        const QString price = QStringLiteral("%1,%2").arg(random->bounded(100)).arg(random->bounded(100));
+        const QString price =
+            QStringLiteral("%1,%2").arg(random->bounded(100)).arg(random->bounded(100));
         lines.append(FormatPriceListLine(name, price));
     }
     return lines;
@@ -65,32 +66,46 @@ int main(int argc, char** argv) {
     const QString listPath = ProgramFolder() + QStringLiteral("Listino_Pizze.lst");
     const QStringList list = RandomPriceList(10000);
     Print("list_write_10000_lines", Median(9, [&] { WriteListFile(listPath, list); }), "ms");
-    Print("list_read_bytes_floor_10000_lines", Median(9, [&] {
-              QFile file(listPath);
-              file.open(QIODevice::ReadOnly);
-              file.readAll();
-          }), "ms");
-    Print("list_read_and_sort_10000_lines", Median(9, [&] {
-              QStringList lines;
-              ReadListFile(listPath, &lines);
-              SortByListOrder(lines);
-          }), "ms");
+    Print("list_read_bytes_floor_10000_lines",
+          Median(9,
+                 [&] {
+                     QFile file(listPath);
+                     file.open(QIODevice::ReadOnly);
+                     file.readAll();
+                 }),
+          "ms");
+    Print("list_read_and_sort_10000_lines",
+          Median(9,
+                 [&] {
+                     QStringList lines;
+                     ReadListFile(listPath, &lines);
+                     SortByListOrder(lines);
+                 }),
+          "ms");
     QStringList sorted = list;
     SortByListOrder(sorted);
-    Print("list_insert_one_line_in_10000", Median(101, [&] {
-              QStringList copy = sorted;
-              copy.insert(ListInsertPosition(copy, QStringLiteral("Margherita")), QStringLiteral("Margherita"));
-          }), "ms");
+    Print("list_insert_one_line_in_10000",
+          Median(101,
+                 [&] {
+                     QStringList copy = sorted;
+                     copy.insert(ListInsertPosition(copy, QStringLiteral("Margherita")),
+                                 QStringLiteral("Margherita"));
+                 }),
+          "ms");
 
     // An archive of thirty thousand tickets.
-    const QStringList ticket = {BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("11,00")),
-                                BuildOrderLine(QStringLiteral("1"), QStringLiteral("Acqua naturale"), QStringLiteral("1,50"))};
+    const QStringList ticket = {
+        BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("11,00")),
+        BuildOrderLine(QStringLiteral("1"), QStringLiteral("Acqua naturale"),
+                       QStringLiteral("1,50"))};
     for (int i = 0; i < 30000; ++i)
-        SaveOrderArchive(QStringLiteral("Comanda al tavolo %1 del giorno 12.03.2024 alle ore %2.eur")
-                             .arg(i % 40).arg(i, 8, 10, QChar(u'0')), ticket);
-    Print("archive_list_floor_30000_files", Median(5, [] {
-              QDir(ProgramFolder()).entryList(QDir::Files);
-          }), "ms");
+        SaveOrderArchive(
+            QStringLiteral("Comanda al tavolo %1 del giorno 12.03.2024 alle ore %2.eur")
+                .arg(i % 40)
+                .arg(i, 8, 10, QChar(u'0')),
+            ticket);
+    Print("archive_list_floor_30000_files",
+          Median(5, [] { QDir(ProgramFolder()).entryList(QDir::Files); }), "ms");
     Print("archive_list_30000_files", Median(5, [] { ListOrderArchives(); }), "ms");
 
     QStringList longTicket;
@@ -103,10 +118,13 @@ int main(int argc, char** argv) {
     store.open(QIODevice::WriteOnly);
     store.write(PasswordStoreContent(QStringLiteral("bruschettavolo")));
     store.close();
-    Print("startup_create_windows", Median(5, [] {
-              CreateWindows();
-              QApplication::processEvents();
-              DestroyWindows();
-          }), "ms");
+    Print("startup_create_windows",
+          Median(5,
+                 [] {
+                     CreateWindows();
+                     QApplication::processEvents();
+                     DestroyWindows();
+                 }),
+          "ms");
     return 0;
 }

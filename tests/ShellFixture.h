@@ -61,8 +61,8 @@ public:
 
     QTemporaryDir folder;
     QVector<RecordedMessage> messages;
-    QStringList dialogs;             // object names of the dialogs shown, in order
+    QStringList dialogs;                    // object names of the dialogs shown, in order
     std::function<void(QDialog*)> onDialog; // drives a dialog while it is shown
-    QStringList opened;              // texts handed to the desktop
+    QStringList opened;                     // texts handed to the desktop
     int programEnds = 0;
 };

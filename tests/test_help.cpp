@@ -176,10 +176,10 @@ void TestHelp::overviewRepeatsBothSections() {
     QCOMPARE(overview.mid(2, 5), priceLists);
     QCOMPARE(overview.mid(7, 12), orders);
     const QString separator = u"\r\n\r\n"_s;
-    QCOMPARE(HelpTopicBody(HelpTopic::Overview),
-             overview.mid(0, 2).join(separator) + separator + HelpTopicBody(HelpTopic::PriceLists) +
-                 separator + HelpTopicBody(HelpTopic::Orders) + separator +
-                 overview.mid(19).join(separator));
+    QCOMPARE(HelpTopicBody(HelpTopic::Overview), overview.mid(0, 2).join(separator) + separator +
+                                                     HelpTopicBody(HelpTopic::PriceLists) +
+                                                     separator + HelpTopicBody(HelpTopic::Orders) +
+                                                     separator + overview.mid(19).join(separator));
     // The overview's own four paragraphs say something the sections do not.
     for (int i : {0, 1, 19, 20})
         QVERIFY(!priceLists.contains(overview.at(i)) && !orders.contains(overview.at(i)));
@@ -340,7 +340,8 @@ void TestHelp::windowFrames() {
     Drive(window, &opener, [&](QDialog* dialog) {
         QCOMPARE(dialog->objectName(), className);
         if (title.isEmpty())
-            QVERIFY2(dialog->windowTitle().startsWith(u" Orbisala"_s), qPrintable(dialog->windowTitle()));
+            QVERIFY2(dialog->windowTitle().startsWith(u" Orbisala"_s),
+                     qPrintable(dialog->windowTitle()));
         else
             QCOMPARE(dialog->windowTitle(), title);
         QCOMPARE(dialog->size(), clientSize);

@@ -1,11 +1,11 @@
 // Start-up and the walk between the kept windows, driven through the controls.
 #include "ShellFixture.h"
 
+#include "access/Password.h"
 #include "app/Avvio.h"
+#include "app/Maker.h"
 #include "app/MenuListini.h"
 #include "app/MenuOrdinazioni.h"
-#include "access/Password.h"
-#include "app/Maker.h"
 #include "archive/ApriOrdinazioni.h"
 #include "help/HelpTopics.h"
 #include "orders/Ordinazioni.h"
@@ -59,7 +59,8 @@ private slots:
             {Kept().MenuListini, QStringLiteral(" Orbisala - Menu Portate")},
             {Kept().MenuOrdinazioni, QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")},
             {Kept().Ordinazioni, QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")},
-            {Kept().ApriOrdinazioni, QStringLiteral(" Orbisala - Visualizzazione comande in archivio")},
+            {Kept().ApriOrdinazioni,
+             QStringLiteral(" Orbisala - Visualizzazione comande in archivio")},
         };
         for (const auto& [window, title] : windows) {
             QCOMPARE(window->windowTitle(), title);
@@ -74,12 +75,30 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("leave");
         QTest::addColumn<QString>("landing");
-        QTest::newRow("price lists, Esci") << "imgListinoPrezzi" << "TfrmMenuListini" << "imgEsci" << "TfrmAvvio";
-        QTest::newRow("price lists button, title bar") << "btnListinoPrezzi" << "TfrmMenuListini" << "close" << "TfrmAvvio";
-        QTest::newRow("orders, Esci") << "imgContoCliente" << "TfrmMenuOrdinazioni" << "imgEsci" << "TfrmAvvio";
-        QTest::newRow("orders button, title bar") << "btnContoCliente" << "TfrmMenuOrdinazioni" << "close" << "TfrmAvvio";
-        QTest::newRow("new ticket") << "imgContoCliente" << "TfrmMenuOrdinazioni" << "btnCrea" << "TfrmOrdinazioni";
-        QTest::newRow("archive") << "imgContoCliente" << "TfrmMenuOrdinazioni" << "btnApri" << "TfrmApriOrdinazioni";
+        QTest::newRow("price lists, Esci") << "imgListinoPrezzi"
+                                           << "TfrmMenuListini"
+                                           << "imgEsci"
+                                           << "TfrmAvvio";
+        QTest::newRow("price lists button, title bar") << "btnListinoPrezzi"
+                                                       << "TfrmMenuListini"
+                                                       << "close"
+                                                       << "TfrmAvvio";
+        QTest::newRow("orders, Esci") << "imgContoCliente"
+                                      << "TfrmMenuOrdinazioni"
+                                      << "imgEsci"
+                                      << "TfrmAvvio";
+        QTest::newRow("orders button, title bar") << "btnContoCliente"
+                                                  << "TfrmMenuOrdinazioni"
+                                                  << "close"
+                                                  << "TfrmAvvio";
+        QTest::newRow("new ticket") << "imgContoCliente"
+                                    << "TfrmMenuOrdinazioni"
+                                    << "btnCrea"
+                                    << "TfrmOrdinazioni";
+        QTest::newRow("archive") << "imgContoCliente"
+                                 << "TfrmMenuOrdinazioni"
+                                 << "btnApri"
+                                 << "TfrmApriOrdinazioni";
     }
 
     void sectionsLeadBackToTheStartWindow() {
@@ -204,7 +223,8 @@ private slots:
         ShellFixture shell;
         Click(Kept().Avvio, "imgInfo");
         Click(Kept().Avvio, "imgCrediti");
-        QCOMPARE(shell.dialogs, (QStringList{QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
+        QCOMPARE(shell.dialogs,
+                 (QStringList{QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
         Click(Kept().Avvio, "imgSito");
         QCOMPARE(shell.opened, QStringList{MakerWebSite});
     }

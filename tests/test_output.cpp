@@ -10,9 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestOutput : public QObject {
     Q_OBJECT

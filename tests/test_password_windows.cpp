@@ -44,9 +44,9 @@ void TryPassword(const QString& typed) {
 
 void FillChange(const QString& oldPassword, const QString& newPassword, const QString& confirm) {
     QWidget* w = Kept().CambiaPassword;
-    for (auto [name, text] : {std::pair{"txtPasswordOld", oldPassword},
-                              std::pair{"txtPasswordNew", newPassword},
-                              std::pair{"txtConferma", confirm}}) {
+    for (auto [name, text] :
+         {std::pair{"txtPasswordOld", oldPassword}, std::pair{"txtPasswordNew", newPassword},
+          std::pair{"txtConferma", confirm}}) {
         Field(w, name)->clear();
         // Characters the test keyboard cannot type arrive as pasted text.
         if (QtPrivate::isAscii(text))
@@ -157,23 +157,27 @@ private slots:
         QVERIFY(!Kept().Password->isVisible());
         QVERIFY(!Button(change, "cmdOK")->isEnabled());
 
-        FillChange(QStringLiteral("focaccia"), QStringLiteral("Tiramisu"), QStringLiteral("Tiramisu"));
+        FillChange(QStringLiteral("focaccia"), QStringLiteral("Tiramisu"),
+                   QStringLiteral("Tiramisu"));
         QCOMPARE(Texts(shell.messages).last(), WrongOld);
         QVERIFY(Field(change, "txtPasswordOld")->text().isEmpty());
         QCOMPARE(Field(change, "txtPasswordNew")->text(), QStringLiteral("Tiramisu"));
 
         // Differing only in letter case is still not a confirmation.
-        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"), QStringLiteral("tiramisu"));
+        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"),
+                   QStringLiteral("tiramisu"));
         QCOMPARE(Texts(shell.messages).last(), NotConfirmed);
         QVERIFY(Field(change, "txtPasswordNew")->text().isEmpty());
         QVERIFY(Field(change, "txtConferma")->text().isEmpty());
         QCOMPARE(Field(change, "txtPasswordOld")->text(), QStringLiteral("bruschettavolo"));
 
         // A password the store cannot keep whole is refused.
-        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("caffè€"), QStringLiteral("caffè€"));
+        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("caffè€"),
+                   QStringLiteral("caffè€"));
         QCOMPARE(Texts(shell.messages).last(), TfrmCambiaPassword::UnstorableMessage());
 
-        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"), QStringLiteral("Tiramisu"));
+        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"),
+                   QStringLiteral("Tiramisu"));
         QCOMPARE(Texts(shell.messages).last(), Changed);
         QVERIFY(!change->isVisible());
         QVERIFY(Kept().Password->isVisible());
@@ -190,10 +194,12 @@ private slots:
         ShellFixture shell;
         QFile::setPermissions(PasswordStorePath(), QFile::ReadOwner | QFile::ReadGroup);
         QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
-        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"), QStringLiteral("Tiramisu"));
+        FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"),
+                   QStringLiteral("Tiramisu"));
         QCOMPARE(Texts(shell.messages), QStringList{ChangeFailure});
         QVERIFY2(Kept().CambiaPassword->isVisible(), "the change window must stay open");
-        QCOMPARE(Field(Kept().CambiaPassword, "txtPasswordNew")->text(), QStringLiteral("Tiramisu"));
+        QCOMPARE(Field(Kept().CambiaPassword, "txtPasswordNew")->text(),
+                 QStringLiteral("Tiramisu"));
         QCOMPARE(CheckPassword(QStringLiteral("bruschettavolo")), PasswordCheck::Accepted);
     }
 

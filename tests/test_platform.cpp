@@ -6,10 +6,10 @@
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 
+#include "TestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "TestFiles.h"
 
 #include <QtTest>
 
@@ -17,7 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray Bytes(const char* data, qsizetype size) { return QByteArray(data, size); }
+QByteArray Bytes(const char* data, qsizetype size) {
+    return QByteArray(data, size);
+}
 
 } // namespace
 
@@ -62,9 +64,9 @@ void TestPlatform::encodeAnsi_data() {
 
     QTest::newRow("euro sign is 0x80") << u"5 €"_s << QByteArray("5 \x80");
     QTest::newRow("the 0x80-0x9F block") << u"‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"_s
-                                        << QByteArray("\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B"
-                                                      "\x8C\x8E\x91\x92\x93\x94\x95\x96\x97\x98"
-                                                      "\x99\x9A\x9B\x9C\x9E\x9F");
+                                         << QByteArray("\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B"
+                                                       "\x8C\x8E\x91\x92\x93\x94\x95\x96\x97\x98"
+                                                       "\x99\x9A\x9B\x9C\x9E\x9F");
     QTest::newRow("Latin-1 letters") << u"Caffè àÈÿ°"_s << QByteArray("Caff\xE8 \xE0\xC8\xFF\xB0");
     QTest::newRow("control characters") << u"\u0001\t\u001F"_s << QByteArray("\x01\t\x1F");
     QTest::newRow("outside the code page, one ? each") << u"ĀŁ€"_s << QByteArray("??\x80");
@@ -102,20 +104,35 @@ void TestPlatform::decodeTextFile_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF" "Caff\xC3\xA8 \xE2\x82\xAC")
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF"
+                                              "Caff\xC3\xA8 \xE2\x82\xAC")
                                 << u"Caffè €"_s;
-    QTest::newRow("UTF-16 LE mark") << Bytes("\xFF\xFE" "C\0\xE8\0\xAC\x20", 8) << u"Cè€"_s;
-    QTest::newRow("UTF-16 BE mark") << Bytes("\xFE\xFF" "\0C\0\xE8\x20\xAC", 8) << u"Cè€"_s;
+    QTest::newRow("UTF-16 LE mark") << Bytes("\xFF\xFE"
+                                             "C\0\xE8\0\xAC\x20",
+                                             8)
+                                    << u"Cè€"_s;
+    QTest::newRow("UTF-16 BE mark") << Bytes("\xFE\xFF"
+                                             "\0C\0\xE8\x20\xAC",
+                                             8)
+                                    << u"Cè€"_s;
     QTest::newRow("no mark is Windows-1252") << QByteArray("Caff\xE8 \x80") << u"Caffè €"_s;
     QTest::newRow("UTF-8 without mark is Windows-1252")
         << QByteArray("Caff\xC3\xA8") << u"CaffÃ¨"_s;
-    QTest::newRow("half a UTF-8 mark") << QByteArray("\xEF\xBB" "a") << u"ï»a"_s;
+    QTest::newRow("half a UTF-8 mark") << QByteArray("\xEF\xBB"
+                                                     "a")
+                                       << u"ï»a"_s;
     QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << QString();
     QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("NUL ends the text") << Bytes("ab\0cd\r\nef", 9) << u"ab"_s;
     QTest::newRow("NUL first") << Bytes("\0ab", 3) << QString();
-    QTest::newRow("NUL in UTF-16") << Bytes("\xFF\xFE" "a\0\0\0b\0", 8) << u"a"_s;
-    QTest::newRow("NUL after UTF-8 mark") << Bytes("\xEF\xBB\xBF" "a\0b", 6) << u"a"_s;
+    QTest::newRow("NUL in UTF-16") << Bytes("\xFF\xFE"
+                                            "a\0\0\0b\0",
+                                            8)
+                                   << u"a"_s;
+    QTest::newRow("NUL after UTF-8 mark") << Bytes("\xEF\xBB\xBF"
+                                                   "a\0b",
+                                                   6)
+                                          << u"a"_s;
 }
 
 void TestPlatform::decodeTextFile() {
@@ -131,22 +148,22 @@ void TestPlatform::splitTextLines_data() {
     QTest::newRow("CR LF") << u"a\r\nb"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("lone CR") << u"a\rb"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("lone LF") << u"a\nb"_s << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("final CR LF gives no extra line") << u"a\r\nb\r\n"_s
-                                                     << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("final CR LF gives no extra line")
+        << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("final lone CR gives no extra line") << u"a\r"_s << QStringList{u"a"_s};
-    QTest::newRow("empty line between others") << u"a\r\n\r\nb\r\n"_s
-                                               << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("empty line between others")
+        << u"a\r\n\r\nb\r\n"_s << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("LF CR is two breaks") << u"a\n\rb"_s << QStringList{u"a"_s, QString(), u"b"_s};
-    QTest::newRow("CR CR LF is two breaks") << u"a\r\r\nb"_s
-                                            << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("CR CR LF is two breaks")
+        << u"a\r\r\nb"_s << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("mixed breaks") << u"a\rb\nc\r\nd"_s
                                   << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     QTest::newRow("only a break") << u"\r\n"_s << QStringList{QString()};
     QTest::newRow("two empty lines") << u"\r\n\r\n"_s << QStringList{QString(), QString()};
     QTest::newRow("no break") << u"a b "_s << QStringList{u"a b "_s};
     QTest::newRow("empty text") << QString() << QStringList();
-    QTest::newRow("other separators are text") << u"a\u2028b\u0085c\fd\ve"_s
-                                               << QStringList{u"a\u2028b\u0085c\fd\ve"_s};
+    QTest::newRow("other separators are text")
+        << u"a\u2028b\u0085c\fd\ve"_s << QStringList{u"a\u2028b\u0085c\fd\ve"_s};
 }
 
 void TestPlatform::splitTextLines() {
@@ -171,13 +188,18 @@ void TestPlatform::badInputIsReadWhole_data() {
     QTest::newRow("binary without NUL") << noNul << noNulLines;
     const QByteArray huge(4 * 1024 * 1024, 'x');
     QTest::newRow("one huge line") << huge + "\r\n" << QStringList{QString(huge.size(), u'x')};
-    QTest::newRow("invalid UTF-8 after mark")
-        << QByteArray("\xEF\xBB\xBF" "a\xFF" "b\xC3\r\n\xC3")
-        << QStringList{u"a\uFFFDb\uFFFD"_s, u"\uFFFD"_s};
-    QTest::newRow("odd byte count after UTF-16 LE mark")
-        << Bytes("\xFF\xFE" "a\0b\0c", 7) << QStringList{u"ab\uFFFD"_s};
-    QTest::newRow("odd byte count after UTF-16 BE mark")
-        << Bytes("\xFE\xFF" "\0a\0b\0", 7) << QStringList{u"ab\uFFFD"_s};
+    QTest::newRow("invalid UTF-8 after mark") << QByteArray("\xEF\xBB\xBF"
+                                                            "a\xFF"
+                                                            "b\xC3\r\n\xC3")
+                                              << QStringList{u"a\uFFFDb\uFFFD"_s, u"\uFFFD"_s};
+    QTest::newRow("odd byte count after UTF-16 LE mark") << Bytes("\xFF\xFE"
+                                                                  "a\0b\0c",
+                                                                  7)
+                                                         << QStringList{u"ab\uFFFD"_s};
+    QTest::newRow("odd byte count after UTF-16 BE mark") << Bytes("\xFE\xFF"
+                                                                  "\0a\0b\0",
+                                                                  7)
+                                                         << QStringList{u"ab\uFFFD"_s};
 }
 
 void TestPlatform::badInputIsReadWhole() {
@@ -210,10 +232,10 @@ void TestPlatform::trim_data() {
     QTest::addColumn<QString>("trailingTrimmed");
 
     QTest::newRow("spaces and tabs") << u" \t a  b \t "_s << u"a  b"_s << u" \t a  b"_s;
-    QTest::newRow("control characters") << u"\u0001\u001Fx\r\n\u0000"_s << u"x"_s
-                                        << u"\u0001\u001Fx"_s;
-    QTest::newRow("no-break space stays") << u"\u00A0x\u00A0"_s << u"\u00A0x\u00A0"_s
-                                          << u"\u00A0x\u00A0"_s;
+    QTest::newRow("control characters")
+        << u"\u0001\u001Fx\r\n\u0000"_s << u"x"_s << u"\u0001\u001Fx"_s;
+    QTest::newRow("no-break space stays")
+        << u"\u00A0x\u00A0"_s << u"\u00A0x\u00A0"_s << u"\u00A0x\u00A0"_s;
     QTest::newRow("ideographic space stays") << u"\u3000x "_s << u"\u3000x"_s << u"\u3000x"_s;
     QTest::newRow("blanks only") << u" \t\r\n"_s << QString() << QString();
     QTest::newRow("empty") << QString() << QString() << QString();
@@ -237,35 +259,35 @@ void TestPlatform::readProfile_data() {
 
     QTest::newRow("plain") << QByteArray("[Accesso]\r\nValore=abc\r\n") << u"Accesso"_s
                            << u"Valore"_s << u"abc"_s;
-    QTest::newRow("case of section and key") << QByteArray("[ACCESSO]\r\nvalore=abc\r\n")
-                                             << u"accesso"_s << u"VALORE"_s << u"abc"_s;
+    QTest::newRow("case of section and key")
+        << QByteArray("[ACCESSO]\r\nvalore=abc\r\n") << u"accesso"_s << u"VALORE"_s << u"abc"_s;
     QTest::newRow("value and key trimmed")
         << QByteArray("[Destinatari Comande]\r\n  Indirizzi Email \t=  a@b.it; c@d.it \t\r\n")
         << u"Destinatari Comande"_s << u"Indirizzi Email"_s << u"a@b.it; c@d.it"_s;
-    QTest::newRow("one pair of quotes dropped") << QByteArray("[A]\r\nk=\"x y\"\r\n") << u"A"_s
-                                                << u"k"_s << u"x y"_s;
+    QTest::newRow("one pair of quotes dropped")
+        << QByteArray("[A]\r\nk=\"x y\"\r\n") << u"A"_s << u"k"_s << u"x y"_s;
     QTest::newRow("empty value") << QByteArray("[A]\r\nk=\r\n") << u"A"_s << u"k"_s << QString();
     QTest::newRow("missing key") << QByteArray("[A]\r\nj=1\r\n") << u"A"_s << u"k"_s << QString();
-    QTest::newRow("missing section") << QByteArray("[B]\r\nk=1\r\n") << u"A"_s << u"k"_s
-                                     << QString();
-    QTest::newRow("key of the next section") << QByteArray("[A]\r\nj=1\r\n[B]\r\nk=2\r\n")
-                                             << u"A"_s << u"k"_s << QString();
-    QTest::newRow("key before any section") << QByteArray("k=0\r\n[A]\r\nj=1\r\n") << u"A"_s
-                                            << u"k"_s << QString();
-    QTest::newRow("section after another") << QByteArray("[B]\r\nk=1\r\n\r\n[A]\r\nk=2\r\n")
-                                           << u"A"_s << u"k"_s << u"2"_s;
-    QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << u"A"_s << u"k"_s
-                                    << u"1"_s;
-    QTest::newRow("comment is no key") << QByteArray("[A]\r\n;k=1\r\n") << u"A"_s << u"k"_s
-                                       << QString();
-    QTest::newRow("LF and lone CR breaks") << QByteArray("[B]\nk=1\r[A]\rk=2") << u"A"_s
-                                           << u"k"_s << u"2"_s;
-    QTest::newRow("Windows-1252") << QByteArray("[A]\r\nk=5 \x80 Caff\xE8\r\n") << u"A"_s
-                                  << u"k"_s << u"5 € Caffè"_s;
+    QTest::newRow("missing section")
+        << QByteArray("[B]\r\nk=1\r\n") << u"A"_s << u"k"_s << QString();
+    QTest::newRow("key of the next section")
+        << QByteArray("[A]\r\nj=1\r\n[B]\r\nk=2\r\n") << u"A"_s << u"k"_s << QString();
+    QTest::newRow("key before any section")
+        << QByteArray("k=0\r\n[A]\r\nj=1\r\n") << u"A"_s << u"k"_s << QString();
+    QTest::newRow("section after another")
+        << QByteArray("[B]\r\nk=1\r\n\r\n[A]\r\nk=2\r\n") << u"A"_s << u"k"_s << u"2"_s;
+    QTest::newRow("first key wins")
+        << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << u"A"_s << u"k"_s << u"1"_s;
+    QTest::newRow("comment is no key")
+        << QByteArray("[A]\r\n;k=1\r\n") << u"A"_s << u"k"_s << QString();
+    QTest::newRow("LF and lone CR breaks")
+        << QByteArray("[B]\nk=1\r[A]\rk=2") << u"A"_s << u"k"_s << u"2"_s;
+    QTest::newRow("Windows-1252") << QByteArray("[A]\r\nk=5 \x80 Caff\xE8\r\n") << u"A"_s << u"k"_s
+                                  << u"5 € Caffè"_s;
     QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF[A]\r\nk=Caff\xC3\xA8\r\n") << u"A"_s
                                 << u"k"_s << u"Caffè"_s;
-    QTest::newRow("UTF-16 LE mark") << Bytes("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xE8\0", 18)
-                                    << u"A"_s << u"k"_s << u"è"_s;
+    QTest::newRow("UTF-16 LE mark")
+        << Bytes("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xE8\0", 18) << u"A"_s << u"k"_s << u"è"_s;
     QTest::newRow("empty file") << QByteArray() << u"A"_s << u"k"_s << QString();
 }
 
@@ -309,8 +331,8 @@ void TestPlatform::writeProfile_data() {
     // Other sections, comments, odd breaks, trailing blanks and bytes the code
     // page leaves undefined all stay as they were.
     QTest::newRow("replace the key's line")
-        << QByteArray("; note \x81\x8D\r\n[Altro]\nk=1\n\n[A]\r\n  K = old \r\nz=2\rtail")
-        << u"A"_s << u"k"_s << u"new"_s
+        << QByteArray("; note \x81\x8D\r\n[Altro]\nk=1\n\n[A]\r\n  K = old \r\nz=2\rtail") << u"A"_s
+        << u"k"_s << u"new"_s
         << QByteArray("; note \x81\x8D\r\n[Altro]\nk=1\n\n[A]\r\nk=new\r\nz=2\rtail");
     QTest::newRow("section matched without case")
         << QByteArray("[accesso]\r\nvalore=x\r\n") << u"Accesso"_s << u"Valore"_s << u"y"_s
@@ -329,12 +351,13 @@ void TestPlatform::writeProfile_data() {
     QTest::newRow("section added after a last line without break")
         << QByteArray("[B]\ny=2") << u"A"_s << u"k"_s << u"v"_s
         << QByteArray("[B]\ny=2\r\n[A]\r\nk=v\r\n");
-    QTest::newRow("empty file") << QByteArray() << u"Destinatari Comande"_s
-                                << u"Indirizzi Email"_s << u"a@b.it"_s
-                                << QByteArray("[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n");
-    QTest::newRow("value in Windows-1252") << QByteArray("[A]\r\nk=0\r\n") << u"A"_s << u"k"_s
-                                           << u"5 € Caffè 🍕"_s
-                                           << QByteArray("[A]\r\nk=5 \x80 Caff\xE8 ?\r\n");
+    QTest::newRow("empty file") << QByteArray() << u"Destinatari Comande"_s << u"Indirizzi Email"_s
+                                << u"a@b.it"_s
+                                << QByteArray(
+                                       "[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n");
+    QTest::newRow("value in Windows-1252")
+        << QByteArray("[A]\r\nk=0\r\n") << u"A"_s << u"k"_s << u"5 € Caffè 🍕"_s
+        << QByteArray("[A]\r\nk=5 \x80 Caff\xE8 ?\r\n");
     QTest::newRow("UTF-8 file stays UTF-8")
         << QByteArray("\xEF\xBB\xBF[A]\r\nk=0\r\nn=\xC3\xA8\r\n") << u"A"_s << u"k"_s << u"€"_s
         << QByteArray("\xEF\xBB\xBF[A]\r\nk=\xE2\x82\xAC\r\nn=\xC3\xA8\r\n");
@@ -392,7 +415,8 @@ void TestPlatform::writeProfileFailureKeepsFile() {
     const QString path = FailingTarget(dir, u"Orbisala.ini"_s, failure, before);
 
     QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s));
-    QVERIFY2(TargetUntouched(dir, path, failure, before), "a refused save must leave things as they were");
+    QVERIFY2(TargetUntouched(dir, path, failure, before),
+             "a refused save must leave things as they were");
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

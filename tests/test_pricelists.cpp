@@ -7,12 +7,12 @@
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
 
+#include "TestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include "TestFiles.h"
 
 #include <QtTest>
 
@@ -56,7 +56,9 @@ QString FieldOf(const CatalogueEntry& e, const QString& field) {
     return fields.value(field, u"<no field "_s + field + u'>');
 }
 
-int Sign(int value) { return (value > 0) - (value < 0); }
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 const QString kSep = u"  € "_s;
 
@@ -141,8 +143,8 @@ void TestPriceLists::catalogueFields_data() {
     QTest::addColumn<QString>("value");
 
     auto row = [](const char* key, const char* field, const QString& value) {
-        QTest::addRow("%s %s", key, field) << QString::fromLatin1(key) << QString::fromLatin1(field)
-                                            << value;
+        QTest::addRow("%s %s", key, field)
+            << QString::fromLatin1(key) << QString::fromLatin1(field) << value;
     };
     row("Aperitivi", "ListFileName", u"Listino_Aperitivi.lst"_s);
     row("Carne", "ListFileName", u"Listino_Secondi_Carne.lst"_s);
@@ -214,10 +216,12 @@ void TestPriceLists::catalogueFields_data() {
     row("Carne", "BannerText", u"LISTINO PREZZI SECONDI-CARNE"_s);
     row("Tavoli", "BannerText", u"GESTIONE ELENCO TAVOLI"_s);
     row("Carne", "InstructionText",
-        u"E' possibile creare un listino prezzi personalizzato dei secondi piatti a base di carne da richiamare all'atto della compilazione della comanda."
+        u"E' possibile creare un listino prezzi personalizzato dei secondi piatti a base di carne "
+        u"da richiamare all'atto della compilazione della comanda."
         u"|Indicare il nome e il prezzo unitario del secondo piatto a base di carne nei campi sottostanti e fare clic sul pulsante Aggiungi all'elenco."_s);
     row("Tavoli", "InstructionText",
-        u"E' possibile creare un elenco personalizzato dei tavoli presenti nel ristorante da richiamare all'atto della compilazione della comanda."
+        u"E' possibile creare un elenco personalizzato dei tavoli presenti nel ristorante da "
+        u"richiamare all'atto della compilazione della comanda."
         u"|Indicare il numero o nome del tavolo nel campo di testo sottostante e fare clic sul pulsante Aggiungi all'elenco."_s);
 }
 
@@ -246,8 +250,8 @@ void TestPriceLists::catalogueRules() {
     for (const CatalogueEntry& e : CategoryEntries()) {
         const QByteArray where = e.Key.toUtf8();
         const bool secondCourse = e.Key == u"Carne"_s || e.Key == u"Pesce"_s;
-        QCOMPARE(e.ListFileName, (secondCourse ? u"Listino_Secondi_"_s : u"Listino_"_s) + e.Key +
-                                     u".lst"_s);
+        QCOMPARE(e.ListFileName,
+                 (secondCourse ? u"Listino_Secondi_"_s : u"Listino_"_s) + e.Key + u".lst"_s);
         QCOMPARE(e.EditorClass, u"TfrmListino_"_s + e.Key);
         QCOMPARE(e.ImportDialogClass, u"TfrmImporta"_s + e.Key);
         QVERIFY2(e.NoPriceWarning.startsWith(u"Attenzione: non è stato indicato il prezzo "),
@@ -383,8 +387,8 @@ void TestPriceLists::parsePriceNumber_data() {
     QTest::newRow("exponent") << u"1,5E2"_s << true << 150.0;
     QTest::newRow("exponent lower case, signed") << u"25e-2"_s << true << 0.25;
     QTest::newRow("exponent plus") << u"2E+3"_s << true << 2000.0;
-    QTest::newRow("beyond double, within extended") << u"1E400"_s << true
-                                                    << std::numeric_limits<double>::infinity();
+    QTest::newRow("beyond double, within extended")
+        << u"1E400"_s << true << std::numeric_limits<double>::infinity();
     QTest::newRow("1.000") << u"1.000"_s << false << 0.0;
     QTest::newRow("1,2,3") << u"1,2,3"_s << false << 0.0;
     QTest::newRow("empty") << QString() << false << 0.0;
@@ -454,8 +458,8 @@ void TestPriceLists::priceTextIgnoresNumericLocale() {
     if (!comma) {
         // Not installed here: build the Italian locale into the temporary folder.
         QProcess localedef;
-        localedef.start(u"localedef"_s, {u"-i"_s, u"it_IT"_s, u"-f"_s, u"UTF-8"_s,
-                                         dir.filePath(u"it_IT.UTF-8"_s)});
+        localedef.start(u"localedef"_s,
+                        {u"-i"_s, u"it_IT"_s, u"-f"_s, u"UTF-8"_s, dir.filePath(u"it_IT.UTF-8"_s)});
         localedef.waitForFinished(-1);
         const QByteArray locpath = qgetenv("LOCPATH");
         qputenv("LOCPATH", QFile::encodeName(dir.path()));
@@ -509,10 +513,10 @@ void TestPriceLists::formatPriceListLine_data() {
     QTest::newRow("Margherita") << u"Margherita"_s << u"5,50"_s
                                 << u"Margherita"_s + QString(40, u' ') + kSep + u"5,50"_s +
                                        QString(8, u' ');
-    QTest::newRow("name of fifty") << fifty << u"5,50"_s
-                                   << fifty + kSep + u"5,50"_s + QString(8, u' ');
-    QTest::newRow("name cut to fifty") << fifty + u"yz"_s << u"1"_s
-                                       << fifty + kSep + u"1"_s + QString(11, u' ');
+    QTest::newRow("name of fifty")
+        << fifty << u"5,50"_s << fifty + kSep + u"5,50"_s + QString(8, u' ');
+    QTest::newRow("name cut to fifty")
+        << fifty + u"yz"_s << u"1"_s << fifty + kSep + u"1"_s + QString(11, u' ');
     QTest::newRow("price of fifteen cut to twelve")
         << u"Vino"_s << u"123456789012,00"_s
         << u"Vino"_s + QString(46, u' ') + kSep + u"123456789012"_s;
@@ -552,8 +556,8 @@ void TestPriceLists::listOrder_data() {
     QTest::newRow("accented letters keep their case") << u"É"_s << u"é"_s << -1;
     QTest::newRow("beginning first") << u"Tavolo"_s << u"Tavolo 1"_s << -1;
     QTest::newRow("empty first") << QString() << u" "_s << -1;
-    QTest::newRow("case of ASCII letters ignored") << u"Acqua Minerale"_s << u"ACQUA minerale"_s
-                                                   << 0;
+    QTest::newRow("case of ASCII letters ignored")
+        << u"Acqua Minerale"_s << u"ACQUA minerale"_s << 0;
     QTest::newRow("same text") << u"Vino"_s << u"Vino"_s << 0;
 }
 
@@ -566,14 +570,13 @@ void TestPriceLists::listOrder() {
 }
 
 void TestPriceLists::sortByListOrder() {
-    QStringList lines{u"_x"_s,      u"birra"_s, u"Zuppa"_s, u"àncora"_s, u"Tavolo 2"_s,
-                      u"BIRRA"_s,   QString(),  u"1"_s,     u"acqua"_s,  u"Tavolo 10"_s,
-                      u"Birra"_s};
+    QStringList lines{u"_x"_s,   u"birra"_s, u"Zuppa"_s, u"àncora"_s,    u"Tavolo 2"_s, u"BIRRA"_s,
+                      QString(), u"1"_s,     u"acqua"_s, u"Tavolo 10"_s, u"Birra"_s};
     SortByListOrder(lines);
     // Equal lines keep the order they came in.
-    const QStringList sorted{QString(),   u"1"_s,         u"acqua"_s,  u"birra"_s,
-                             u"BIRRA"_s,  u"Birra"_s,     u"Tavolo 10"_s, u"Tavolo 2"_s,
-                             u"Zuppa"_s,  u"_x"_s,        u"àncora"_s};
+    const QStringList sorted{QString(),  u"1"_s,     u"acqua"_s,     u"birra"_s,
+                             u"BIRRA"_s, u"Birra"_s, u"Tavolo 10"_s, u"Tavolo 2"_s,
+                             u"Zuppa"_s, u"_x"_s,    u"àncora"_s};
     QCOMPARE(lines, sorted);
 }
 
@@ -611,8 +614,10 @@ void TestPriceLists::readListFile_data() {
         << QStringList{margherita, u"Tavolo 1"_s};
     QTest::newRow("blank line stays, in file order")
         << QByteArray("b\r\n   \r\na\r\n") << QStringList{u"b"_s, QString(), u"a"_s};
-    QTest::newRow("UTF-16 LE with lone LF") << QByteArray("\xFF\xFE" "\xE8\0 \0\n\0x\0", 10)
-                                           << QStringList{u"è"_s, u"x"_s};
+    QTest::newRow("UTF-16 LE with lone LF") << QByteArray("\xFF\xFE"
+                                                          "\xE8\0 \0\n\0x\0",
+                                                          10)
+                                            << QStringList{u"è"_s, u"x"_s};
     QTest::newRow("empty file") << QByteArray() << QStringList();
 }
 
@@ -669,7 +674,8 @@ void TestPriceLists::utf8ListComesBackAsAnsi() {
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
     const QString path = ListFilePath(CatalogueEntryOf(CourseCategory::Caffetteria));
-    QVERIFY(WriteBytes(path, "\xEF\xBB\xBF" "Caff\xC3\xA8  \xE2\x82\xAC 1,20   \n"
+    QVERIFY(WriteBytes(path, "\xEF\xBB\xBF"
+                             "Caff\xC3\xA8  \xE2\x82\xAC 1,20   \n"
                              "\n"
                              "T\xC3\xA8 verde  \xE2\x82\xAC 2,00"));
     QStringList lines;
@@ -717,7 +723,8 @@ void TestPriceLists::failedWriteKeepsFile() {
     const QString path = FailingTarget(dir, u"Listino_Vini.lst"_s, failure, before);
 
     QVERIFY(!WriteListFile(path, {u"Chianti  € 12,00"_s}));
-    QVERIFY2(TargetUntouched(dir, path, failure, before), "a refused save must leave things as they were");
+    QVERIFY2(TargetUntouched(dir, path, failure, before),
+             "a refused save must leave things as they were");
 }
 
 // ---------------------------------------------------------------- Key filters

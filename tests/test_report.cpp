@@ -2,10 +2,10 @@
 // PDF printed through QPrinter and read back.
 #include "TestFiles.h"
 
+#include "app/Formatting.h"
 #include "orders/OrderLine.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
-#include "app/Formatting.h"
 #include "platform/Clock.h"
 #include "platform/ModalDialogs.h"
 #include "pricelists/PriceText.h"
@@ -42,7 +42,8 @@ QVector<PlacedText> TextsOf(const ReportPage& page, const QString& object) {
 QStringList NumberedLines(int count) {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
-        lines.append(FormatPriceListLine(QStringLiteral("Pizza numero %1").arg(i), QStringLiteral("5,50")));
+        lines.append(
+            FormatPriceListLine(QStringLiteral("Pizza numero %1").arg(i), QStringLiteral("5,50")));
     return lines;
 }
 
@@ -52,7 +53,9 @@ QString DateText() {
            QString(SystemDateSeparator()) + PrintDay.toString(QStringLiteral("yyyy"));
 }
 
-bool Near(double a, double b) { return qAbs(a - b) < 0.01; }
+bool Near(double a, double b) {
+    return qAbs(a - b) < 0.01;
+}
 
 } // namespace
 
@@ -88,7 +91,8 @@ private slots:
 
     void barsAndSummaryHaveTheirFontsAndColours() {
         ReportLayout layout(TicketReportName);
-        const QVector<ReportPage> pages = Print(layout, QStringLiteral("Comanda"), {QStringLiteral("1   Acqua")});
+        const QVector<ReportPage> pages =
+            Print(layout, QStringLiteral("Comanda"), {QStringLiteral("1   Acqua")});
         const PlacedText title = TextsOf(pages[0], QStringLiteral("txtTitolo")).value(0);
         const PlacedText line = TextsOf(pages[0], QStringLiteral("txtRiepilogo")).value(0);
         const PlacedText date = TextsOf(pages[0], QStringLiteral("txtPagina")).value(0);
@@ -105,7 +109,8 @@ private slots:
         QCOMPARE(date.font.pointSizeF(), 8.0);
         QCOMPARE(line.font.family(), QStringLiteral("Courier New"));
         QCOMPARE(line.font.pointSizeF(), 8.0);
-        QVERIFY2(QFontInfo(line.font).fixedPitch(), "summary columns line up only in a monospaced face");
+        QVERIFY2(QFontInfo(line.font).fixedPitch(),
+                 "summary columns line up only in a monospaced face");
         QCOMPARE(title.alignment & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(line.alignment & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
         QVERIFY(Near(line.box.height(), SummaryLineHeight));
@@ -114,10 +119,12 @@ private slots:
     void longSummaryRunsOntoASecondPage() {
         ReportLayout layout(PriceListReportName);
         const QStringList lines = NumberedLines(100);
-        const QVector<ReportPage> pages = Print(layout, QStringLiteral("Listino prezzi pizze"), lines);
+        const QVector<ReportPage> pages =
+            Print(layout, QStringLiteral("Listino prezzi pizze"), lines);
         QCOMPARE(pages.size(), 2);
         QCOMPARE(TextsOf(pages[0], QStringLiteral("txtTitolo")).size(), 1);
-        QVERIFY2(TextsOf(pages[1], QStringLiteral("txtTitolo")).isEmpty(), "the title prints on page one only");
+        QVERIFY2(TextsOf(pages[1], QStringLiteral("txtTitolo")).isEmpty(),
+                 "the title prints on page one only");
         QVERIFY(TextsOf(pages[0], QStringLiteral("txtPagina")).isEmpty());
 
         QStringList printed;
@@ -142,7 +149,8 @@ private slots:
         const auto pages = Print(layout, QStringLiteral("Riepilogo"), {wide});
         const auto lines = TextsOf(pages[0], QStringLiteral("txtRiepilogo"));
         QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines[0].text.size() < wide.size(), "a line wider than its box must be cut, not wrapped");
+        QVERIFY2(lines[0].text.size() < wide.size(),
+                 "a line wider than its box must be cut, not wrapped");
         QVERIFY(wide.startsWith(lines[0].text));
         QVERIFY(lines[0].text.size() > 100);
         QVERIFY(Near(lines[0].box.right(), MmToUnits(276)));
@@ -154,7 +162,8 @@ private slots:
         QVERIFY(metrics.horizontalAdvance(lines[0].text) <= MmToUnits(273));
         QVERIFY(metrics.horizontalAdvance(wide.left(lines[0].text.size() + 1)) > MmToUnits(273));
         // A price-list line and an order line fit whole.
-        const QString ticketLine = BuildOrderLine(QStringLiteral("2"), QString(50, u'W'), QStringLiteral("123456789012,00"));
+        const QString ticketLine = BuildOrderLine(QStringLiteral("2"), QString(50, u'W'),
+                                                  QStringLiteral("123456789012,00"));
         const auto fitting = Print(layout, QStringLiteral("Riepilogo"), {ticketLine});
         QCOMPARE(TextsOf(fitting[0], QStringLiteral("txtRiepilogo"))[0].text, ticketLine);
     }
@@ -162,9 +171,11 @@ private slots:
     void secondPrintCarriesNothingOfTheFirst() {
         ReportLayout layout(TableListReportName);
         Print(layout, QStringLiteral("Elenco tavoli ristorante"), NumberedLines(80));
-        const QVector<ReportPage> second = Print(layout, QStringLiteral("Elenco tavoli ristorante"), {QStringLiteral("Tavolo 1")});
+        const QVector<ReportPage> second =
+            Print(layout, QStringLiteral("Elenco tavoli ristorante"), {QStringLiteral("Tavolo 1")});
         ReportLayout fresh(TableListReportName);
-        const QVector<ReportPage> expected = Print(fresh, QStringLiteral("Elenco tavoli ristorante"), {QStringLiteral("Tavolo 1")});
+        const QVector<ReportPage> expected =
+            Print(fresh, QStringLiteral("Elenco tavoli ristorante"), {QStringLiteral("Tavolo 1")});
         QCOMPARE(second.size(), expected.size());
         QCOMPARE(second[0].texts.size(), expected[0].texts.size());
         for (int i = 0; i < expected[0].texts.size(); ++i) {
@@ -177,7 +188,9 @@ private slots:
         for (const QString& name : {PriceListReportName, TableListReportName, TicketReportName}) {
             ReportLayout layout(name);
             QString received;
-            SetPrintHook([&](const QString& reportName, const QVector<ReportPage>&) { received = reportName; });
+            SetPrintHook([&](const QString& reportName, const QVector<ReportPage>&) {
+                received = reportName;
+            });
             PrintSummary(layout, QStringLiteral("Riepilogo"), {});
             SetPrintHook({});
             QCOMPARE(received, name);
@@ -212,15 +225,21 @@ private slots:
     void printsARealPdf() {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-        QVERIFY2(!pdftotext.isEmpty() && !pdfinfo.isEmpty(), "poppler-utils is installed by the scripts");
+        QVERIFY2(!pdftotext.isEmpty() && !pdfinfo.isEmpty(),
+                 "poppler-utils is installed by the scripts");
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("comanda.pdf"));
 
-        const QStringList lines = {BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("11,00")),
-                                   BuildOrderLine(QStringLiteral("1"), QStringLiteral("Acqua naturale"), QStringLiteral("1,50"))};
+        const QStringList lines = {BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"),
+                                                  QStringLiteral("11,00")),
+                                   BuildOrderLine(QStringLiteral("1"),
+                                                  QStringLiteral("Acqua naturale"),
+                                                  QStringLiteral("1,50"))};
         const QStringList summary = TicketSummary(lines, ComputeTotal(lines));
         ReportLayout layout(TicketReportName);
-        QVector<ReportPage> pages = Print(layout, QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"), summary);
+        QVector<ReportPage> pages = Print(
+            layout, QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"),
+            summary);
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -232,17 +251,21 @@ private slots:
         QVERIFY(info.waitForFinished());
         const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
         QVERIFY2(infoText.contains(QStringLiteral("Pages:           1")), qPrintable(infoText));
-        QVERIFY2(infoText.contains(QStringLiteral("841.89 x 595.276")) || infoText.contains(QStringLiteral("842 x 595")),
+        QVERIFY2(infoText.contains(QStringLiteral("841.89 x 595.276")) ||
+                     infoText.contains(QStringLiteral("842 x 595")),
                  "the page is A4 landscape");
 
         QProcess text;
         text.start(pdftotext, {QStringLiteral("-layout"), file, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY2(printed.contains(QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33")), qPrintable(printed));
+        QVERIFY2(printed.contains(
+                     QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33")),
+                 qPrintable(printed));
         QVERIFY2(printed.contains(QStringLiteral("Margherita")), qPrintable(printed));
         // pdftotext rebuilds the spacing of a line by its own measure.
-        QVERIFY2(printed.simplified().contains(QStringLiteral("TOTALE IMPORTI: \u20AC 12,50")), qPrintable(printed));
+        QVERIFY2(printed.simplified().contains(QStringLiteral("TOTALE IMPORTI: \u20AC 12,50")),
+                 qPrintable(printed));
         QVERIFY2(printed.contains(DateText()), qPrintable(printed));
     }
 };

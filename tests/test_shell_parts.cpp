@@ -17,7 +17,8 @@ class TestShellParts : public QObject {
 private slots:
     void dateAndTimeTexts() {
         const QString sep(SystemDateSeparator());
-        QCOMPARE(ShortDateText(QDate(2024, 3, 5)), QStringLiteral("05") + sep + QStringLiteral("03") + sep + QStringLiteral("2024"));
+        QCOMPARE(ShortDateText(QDate(2024, 3, 5)),
+                 QStringLiteral("05") + sep + QStringLiteral("03") + sep + QStringLiteral("2024"));
         QCOMPARE(TimeText(QTime(8, 5, 3)), QStringLiteral("08:05:03"));
         QCOMPARE(TimeText(QTime(20, 15, 33)), QStringLiteral("20:15:33"));
         QVERIFY(!SystemDateSeparator().isLetterOrNumber());
@@ -33,7 +34,8 @@ private slots:
             << QUrl::fromLocalFile(QStringLiteral("/home/sala uno/Orbisala/Guida.pdf"));
         QTest::newRow("quoted mailto with blanks")
             << "\"mailto:info@orbisala.example.com?subject=Software Orbisala&body=Salve, grazie\""
-            << QUrl(QStringLiteral("mailto:info@orbisala.example.com?subject=Software%20Orbisala&body=Salve,%20grazie"));
+            << QUrl(QStringLiteral("mailto:info@orbisala.example.com?subject=Software%20Orbisala&"
+                                   "body=Salve,%20grazie"));
     }
 
     void desktopReceivesWholeTexts() {

@@ -68,9 +68,10 @@ QMap<QString, std::function<void()>> DialogOpeners() {
         {QStringLiteral("TfrmSplash"), [] { OpenSplash(Kept().Avvio); }},
         {QStringLiteral("TfrmInvioEmail"),
          [] {
-             OpenInvioEmail(Kept().Avvio,
-                            QStringLiteral("Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"),
-                            QStringLiteral("ELENCO PORTATE: --- 2   Margherita --- 1   Acqua naturale"));
+             OpenInvioEmail(
+                 Kept().Avvio,
+                 QStringLiteral("Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"),
+                 QStringLiteral("ELENCO PORTATE: --- 2   Margherita --- 1   Acqua naturale"));
          }},
     };
 }
@@ -94,9 +95,10 @@ QMap<QString, std::function<QVector<ReportPage>()>> SampleReports() {
                   {std::pair{"Capricciosa", "8,50"}, std::pair{"Diavola", "7,50"},
                    std::pair{"Margherita", "6,00"}, std::pair{"Marinara", "5,00"},
                    std::pair{"Quattro formaggi", "8,00"}, std::pair{"Quattro stagioni", "8,50"}})
-                 lines.append(FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
-             return laidOut(PriceListReportName,
-                            CatalogueEntryOf(CourseCategory::Pizze).PrintTitle, lines);
+                 lines.append(
+                     FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
+             return laidOut(PriceListReportName, CatalogueEntryOf(CourseCategory::Pizze).PrintTitle,
+                            lines);
          }},
         {QStringLiteral("ReportTavoli"),
          [=] {
@@ -108,13 +110,18 @@ QMap<QString, std::function<QVector<ReportPage>()>> SampleReports() {
         {QStringLiteral("ReportComanda"),
          [=] {
              const QStringList lines = {
-                 BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("12,00")),
-                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Diavola"), QStringLiteral("7,50")),
-                 BuildOrderLine(QStringLiteral("3"), QStringLiteral("Acqua naturale"), QStringLiteral("4,50")),
-                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Tiramisù"), QStringLiteral("5,00"))};
-             return laidOut(TicketReportName,
-                            QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"),
-                            TicketSummary(lines, ComputeTotal(lines)));
+                 BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"),
+                                QStringLiteral("12,00")),
+                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Diavola"),
+                                QStringLiteral("7,50")),
+                 BuildOrderLine(QStringLiteral("3"), QStringLiteral("Acqua naturale"),
+                                QStringLiteral("4,50")),
+                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Tiramisù"),
+                                QStringLiteral("5,00"))};
+             return laidOut(
+                 TicketReportName,
+                 QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"),
+                 TicketSummary(lines, ComputeTotal(lines)));
          }},
     };
 }

@@ -43,7 +43,8 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     auto* form = new QVBoxLayout;
     form->setContentsMargins(30, 10, 30, 18);
     form->setSpacing(4);
-    form->addWidget(Caption(QStringLiteral("lblRigo05"), QStringLiteral("Vecchia password:"), this));
+    form->addWidget(
+        Caption(QStringLiteral("lblRigo05"), QStringLiteral("Vecchia password:"), this));
     form->addWidget(m_old);
     form->addSpacing(8);
     form->addWidget(Caption(QStringLiteral("lblRigo06"), QStringLiteral("Nuova password:"), this));
@@ -85,8 +86,7 @@ QString TfrmCambiaPassword::UnstorableMessage() {
 }
 
 void TfrmCambiaPassword::txtChange() {
-    m_ok->setEnabled(!TrimBlanks(m_old->text()).isEmpty() &&
-                     !TrimBlanks(m_new->text()).isEmpty() &&
+    m_ok->setEnabled(!TrimBlanks(m_old->text()).isEmpty() && !TrimBlanks(m_new->text()).isEmpty() &&
                      !TrimBlanks(m_confirm->text()).isEmpty());
 }
 
@@ -123,7 +123,9 @@ void TfrmCambiaPassword::cmdOKClick() {
     }
 }
 
-void TfrmCambiaPassword::cmdEsciClick() { close(); }
+void TfrmCambiaPassword::cmdEsciClick() {
+    close();
+}
 
 void TfrmCambiaPassword::FormShow() {
     m_old->clear();

@@ -33,9 +33,9 @@ TfrmPassword::TfrmPassword()
     m_ok->setEnabled(false);
     auto* cmdEsci = WindowButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QString(),
                                  ButtonLook::Light, 11, this);
-    auto* btnCambiaPassword = WindowButton(QStringLiteral("btnCambiaPassword"),
-                                           QStringLiteral("Cambia password"), QString(),
-                                           ButtonLook::Light, 11, this);
+    auto* btnCambiaPassword =
+        WindowButton(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"),
+                     QString(), ButtonLook::Light, 11, this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);
@@ -96,16 +96,22 @@ void TfrmPassword::cmdOKClick() {
     }
 }
 
-void TfrmPassword::cmdEsciClick() { close(); }
+void TfrmPassword::cmdEsciClick() {
+    close();
+}
 
 void TfrmPassword::btnCambiaPasswordClick() {
     Kept().CambiaPassword->showKept();
     hide();
 }
 
-void TfrmPassword::FormShow() { m_password->setFocus(); }
+void TfrmPassword::FormShow() {
+    m_password->setFocus();
+}
 
-void TfrmPassword::FormClose() { EndProgram(); }
+void TfrmPassword::FormClose() {
+    EndProgram();
+}
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_password) {

@@ -3,7 +3,6 @@
 #include "widgets/FocusFrame.h"
 #include "widgets/Theme.h"
 
-
 QLineEdit* MakePasswordField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);

@@ -134,14 +134,26 @@ void TfrmAvvio::imgContoClienteClick() {
     hide();
 }
 
-void TfrmAvvio::imgInfoClick() { OpenInfo(this); }
+void TfrmAvvio::imgInfoClick() {
+    OpenInfo(this);
+}
 
-void TfrmAvvio::imgGuidaClick() { OpenHelpTopic(this, HelpTopic::Overview); }
+void TfrmAvvio::imgGuidaClick() {
+    OpenHelpTopic(this, HelpTopic::Overview);
+}
 
-void TfrmAvvio::imgCreditiClick() { OpenSplash(this); }
+void TfrmAvvio::imgCreditiClick() {
+    OpenSplash(this);
+}
 
-void TfrmAvvio::imgSitoClick() { TMisc::Open(MakerWebSite); }
+void TfrmAvvio::imgSitoClick() {
+    TMisc::Open(MakerWebSite);
+}
 
-void TfrmAvvio::imgEsciClick() { EndProgram(); }
+void TfrmAvvio::imgEsciClick() {
+    EndProgram();
+}
 
-void TfrmAvvio::FormClose() { EndProgram(); }
+void TfrmAvvio::FormClose() {
+    EndProgram();
+}

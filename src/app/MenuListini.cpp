@@ -46,7 +46,8 @@ TfrmMenuListini::TfrmMenuListini()
     auto* imgTavoli = new PictureButton(tables.MenuControls[1], QStringLiteral("tavoli"), QString(),
                                         PictureButton::Look::Flat, this);
     imgTavoli->setFixedSize(48, 48);
-    m_tavoli = new LinkLabel(tables.MenuControls[0], QStringLiteral("Gestione elenco tavoli"), this);
+    m_tavoli =
+        new LinkLabel(tables.MenuControls[0], QStringLiteral("Gestione elenco tavoli"), this);
     m_tavoli->attachIcon(imgTavoli);
     connect(m_tavoli, &LinkLabel::clicked, this, &TfrmMenuListini::lnkTavoliClick);
 
@@ -73,7 +74,9 @@ void TfrmMenuListini::lnkTavoliClick() {
     OpenPlaceholderDialog(this, tables.EditorClass, tables.EditorTitle);
 }
 
-void TfrmMenuListini::imgGuidaClick() { OpenHelpTopic(this, HelpTopic::PriceLists); }
+void TfrmMenuListini::imgGuidaClick() {
+    OpenHelpTopic(this, HelpTopic::PriceLists);
+}
 
 void TfrmMenuListini::FormClose() {
     if (TrimBlanks(closeTarget()) == QStringLiteral("avvio")) {

@@ -69,7 +69,9 @@ void TfrmMenuOrdinazioni::btnApriClick() {
     close();
 }
 
-void TfrmMenuOrdinazioni::imgGuidaClick() { OpenHelpTopic(this, HelpTopic::Orders); }
+void TfrmMenuOrdinazioni::imgGuidaClick() {
+    OpenHelpTopic(this, HelpTopic::Orders);
+}
 
 void TfrmMenuOrdinazioni::FormClose() {
     const QString target = TrimBlanks(closeTarget());

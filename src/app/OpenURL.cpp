@@ -30,7 +30,9 @@ void TMisc::Open(const QString& sCommand) {
     QDesktopServices::openUrl(UrlFor(sCommand));
 }
 
-void TMisc::SetOpenHook(Hook hook) { OpenHook() = std::move(hook); }
+void TMisc::SetOpenHook(Hook hook) {
+    OpenHook() = std::move(hook);
+}
 
 QString DesktopUrlFor(const QString& sCommand) {
     return UrlFor(sCommand).toString(QUrl::FullyEncoded);

@@ -42,10 +42,18 @@ SectionMenu::SectionMenu(const QString& className, const QString& title, const Q
     page->addLayout(foot);
 }
 
-QString SectionMenu::closeTarget() const { return m_memory->text(); }
+QString SectionMenu::closeTarget() const {
+    return m_memory->text();
+}
 
-void SectionMenu::setCloseTarget(const QString& target) { m_memory->setText(target); }
+void SectionMenu::setCloseTarget(const QString& target) {
+    m_memory->setText(target);
+}
 
-void SectionMenu::imgEsciClick() { close(); }
+void SectionMenu::imgEsciClick() {
+    close();
+}
 
-void SectionMenu::FormShow() { setCloseTarget(QStringLiteral("avvio")); }
+void SectionMenu::FormShow() {
+    setCloseTarget(QStringLiteral("avvio"));
+}

@@ -22,7 +22,9 @@ std::function<void()>& EndHook() {
 }
 } // namespace
 
-const KeptWindows& Kept() { return Windows(); }
+const KeptWindows& Kept() {
+    return Windows();
+}
 
 void CreateWindows() {
     KeptWindows& w = Windows();
@@ -56,4 +58,6 @@ void EndProgram() {
     QApplication::exit(0);
 }
 
-void SetEndProgramHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+void SetEndProgramHook(std::function<void()> hook) {
+    EndHook() = std::move(hook);
+}

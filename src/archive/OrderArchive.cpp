@@ -31,9 +31,9 @@ bool IsPortableFileName(const QString& name) {
 } // namespace
 
 QString ArchiveFileName(const QString& table, const QString& date, const QString& time) {
-    return u"Comanda al tavolo "_s + TrimBlanks(table) + u" del giorno "_s + Piece(date, 0, 2) + u'.' +
-           Piece(date, 3, 2) + u'.' + Piece(date, 6, 4) + u" alle ore "_s + Piece(time, 0, 2) +
-           u'.' + Piece(time, 3, 2) + u'.' + Piece(time, 6, 2) + u".eur"_s;
+    return u"Comanda al tavolo "_s + TrimBlanks(table) + u" del giorno "_s + Piece(date, 0, 2) +
+           u'.' + Piece(date, 3, 2) + u'.' + Piece(date, 6, 4) + u" alle ore "_s +
+           Piece(time, 0, 2) + u'.' + Piece(time, 3, 2) + u'.' + Piece(time, 6, 2) + u".eur"_s;
 }
 
 bool SaveOrderArchive(const QString& fileName, const QStringList& lines) {

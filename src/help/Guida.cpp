@@ -4,9 +4,9 @@
 #include "app/ProgramFolder.h"
 #include "help/HelpLook.h"
 #include "widgets/Controls.h"
-#include "widgets/Picture.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -58,8 +58,8 @@ TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
     txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyFieldStyle(txtGuida);
 
-    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"),
-                           this);
+    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"),
+                           QStringLiteral("Visualizza guida in formato PDF"), this);
     imgPDF = LinkIcon(QStringLiteral("imgPDF"), QStringLiteral("pdf"), lnkWeb, this);
     btnChiudi = CloseButton(this);
 
@@ -92,7 +92,9 @@ void TfrmGuida::lnkWebClick() {
     TMisc::Open(u'"' + ProgramFolder() + QStringLiteral("Guida.pdf") + u'"');
 }
 
-void TfrmGuida::btnChiudiClick() { close(); }
+void TfrmGuida::btnChiudiClick() {
+    close();
+}
 
 void TfrmGuida::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -135,9 +135,9 @@ QStringList PriceListsParagraphs() {
 }
 
 QStringList OrdersParagraphs() {
-    return {kOrdersSection,   kOrdersAtTheTable,  kOrdersTable,    kOrdersItems,
-            kOrdersTotal,     kOrdersRemoving,    kOrdersSaving,   kOrdersSending,
-            kOrdersMailProgram, kArchiveViewing,  kArchiveSharing, kArchiveDeleting};
+    return {kOrdersSection,     kOrdersAtTheTable, kOrdersTable,    kOrdersItems,
+            kOrdersTotal,       kOrdersRemoving,   kOrdersSaving,   kOrdersSending,
+            kOrdersMailProgram, kArchiveViewing,   kArchiveSharing, kArchiveDeleting};
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 
 // The help of the program: three topics, each a title and its paragraphs.
 enum class HelpTopic {
-    Overview,    // "Uno sguardo a Orbisala."
-    PriceLists,  // "Applicazione Menu Portate."
-    Orders       // "Applicazione Ordinazioni ai Tavoli."
+    Overview,   // "Uno sguardo a Orbisala."
+    PriceLists, // "Applicazione Menu Portate."
+    Orders      // "Applicazione Ordinazioni ai Tavoli."
 };
 
 QString HelpTopicTitle(HelpTopic topic);

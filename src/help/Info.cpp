@@ -3,9 +3,9 @@
 #include "app/Maker.h"
 #include "app/OpenURL.h"
 #include "help/HelpLook.h"
-#include "widgets/Picture.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -51,10 +51,10 @@ TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
         QStringLiteral("Il software per le ordinazioni ai tavoli di ristoranti, trattorie e "
                        "pizzerie: listini delle portate, comande, archivio e invio via e-mail."),
         FamilyFont(QStringLiteral("Verdana"), 11), "#1F2F3F", this);
-    QLabel* contact = CentredLine(
-        QStringLiteral("lblContatti"),
-        QStringLiteral("Per informazioni, suggerimenti o assistenza scriveteci:"),
-        FamilyFont(QStringLiteral("Verdana"), 10, true), "#DC143C", this);
+    QLabel* contact =
+        CentredLine(QStringLiteral("lblContatti"),
+                    QStringLiteral("Per informazioni, suggerimenti o assistenza scriveteci:"),
+                    FamilyFont(QStringLiteral("Verdana"), 10, true), "#DC143C", this);
 
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerContactAddress, this);
     imgEmail = LinkIcon(QStringLiteral("imgEmail"), QStringLiteral("email"), lnkWeb, this);
@@ -92,4 +92,6 @@ void TfrmInfo::lnkWebClick() {
                                "seguenti informazioni sul software in oggetto:\""));
 }
 
-void TfrmInfo::btnChiudiClick() { close(); }
+void TfrmInfo::btnChiudiClick() {
+    close();
+}

@@ -19,7 +19,8 @@ namespace {
 
 const QString kCreditsTitle =
     QStringLiteral(" Orbisala - Crediti: ideato e realizzato dal team di sviluppo Orbisala");
-const QString kTagLine = QStringLiteral("Ordinazioni ai tavoli per ristoranti, trattorie e pizzerie");
+const QString kTagLine =
+    QStringLiteral("Ordinazioni ai tavoli per ristoranti, trattorie e pizzerie");
 const QString kCreditsLine =
     QStringLiteral("Progetto, sviluppo e grafica a cura del team di sviluppo Orbisala");
 const QString kCopyright = QStringLiteral("© 2026 Orbisala  ·  Tutti i diritti riservati");
@@ -99,8 +100,9 @@ protected:
         if (rosette > 0)
             m_rosette->render(&painter, QRectF(lineLeft, lineTop, rosette, rosette));
         painter.setPen(QColor(0x1F, 0x2F, 0x3F));
-        painter.drawText(QRectF(lineLeft + rosette + gap, lineTop, lineWidth + 2, qMax(rosette, 24.0)),
-                         Qt::AlignLeft | Qt::AlignVCenter, kCreditsLine);
+        painter.drawText(
+            QRectF(lineLeft + rosette + gap, lineTop, lineWidth + 2, qMax(rosette, 24.0)),
+            Qt::AlignLeft | Qt::AlignVCenter, kCreditsLine);
 
         painter.setPen(Qt::white);
         painter.setFont(FamilyFont(QStringLiteral("Verdana"), 11, true));
@@ -142,9 +144,13 @@ TfrmSplash::TfrmSplash(QWidget* owner) : QDialog(owner) {
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
 }
 
-void TfrmSplash::lnkWebClick() { TMisc::Open(MakerWebSite); }
+void TfrmSplash::lnkWebClick() {
+    TMisc::Open(MakerWebSite);
+}
 
-void TfrmSplash::btnChiudiClick() { close(); }
+void TfrmSplash::btnChiudiClick() {
+    close();
+}
 
 void TfrmSplash::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

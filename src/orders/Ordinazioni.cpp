@@ -12,7 +12,8 @@ TfrmOrdinazioni::TfrmOrdinazioni()
                  QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(24, 18, 24, 18);
-    page->addWidget(new Banner(QStringLiteral("icoTitolo"), QStringLiteral("NUOVA COMANDA"), 30, this));
+    page->addWidget(
+        new Banner(QStringLiteral("icoTitolo"), QStringLiteral("NUOVA COMANDA"), 30, this));
     page->addWidget(InstructionLine(QStringLiteral("lblIstruzioni"), PlaceholderText(), this));
     page->addStretch(1);
 }

@@ -20,10 +20,10 @@ void PrintThroughDialog(const QString& reportName, const QVector<ReportPage>& pa
                         QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(reportName);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm,
-                                                PageMarginMm),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                    QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
+                    QPageLayout::Millimeter));
     printer.setPrintRange(QPrinter::AllPages);
     printer.setCopyCount(1);
     printer.setCollateCopies(true);
@@ -57,4 +57,6 @@ void PrintSummary(ReportLayout& layout, const QString& title, const QStringList&
         PrintThroughDialog(layout.reportName(), pages, parent);
 }
 
-void SetPrintHook(PrintHook hook) { Hook() = std::move(hook); }
+void SetPrintHook(PrintHook hook) {
+    Hook() = std::move(hook);
+}

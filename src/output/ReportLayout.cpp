@@ -18,14 +18,14 @@ QFont ReportFont(const QString& family, double points, bool bold) {
 
 ReportTextObject Text(const QString& name, QRectF mm, const QFont& font, QColor colour,
                       QColor background, Qt::Alignment alignment, const QString& text) {
-    return {name,
-            QRectF(MmToUnits(mm.x()), MmToUnits(mm.y()), MmToUnits(mm.width()),
-                   MmToUnits(mm.height())),
-            font,
-            colour,
-            background,
-            alignment,
-            text.isEmpty() ? QStringList() : QStringList{text}};
+    return {
+        name,
+        QRectF(MmToUnits(mm.x()), MmToUnits(mm.y()), MmToUnits(mm.width()), MmToUnits(mm.height())),
+        font,
+        colour,
+        background,
+        alignment,
+        text.isEmpty() ? QStringList() : QStringList{text}};
 }
 
 // Measures text as the report's 96-dot-per-inch units see it.
@@ -59,11 +59,10 @@ QString CutToWidth(const QString& text, const QFont& font, double width) {
 }
 
 // The object's text box at a top on the page.
-PlacedText Place(const ReportTextObject& object, double top, const QString& text,
-                 double height) {
+PlacedText Place(const ReportTextObject& object, double top, const QString& text, double height) {
     const QRectF box(object.geometry.x(), top, object.geometry.width(), height);
-    return {object.name,           box,           CutToWidth(text, object.font, box.width()),
-            object.font,           object.colour, object.background,
+    return {object.name,     box,           CutToWidth(text, object.font, box.width()),
+            object.font,     object.colour, object.background,
             object.alignment};
 }
 

@@ -16,7 +16,9 @@
 
 // Report units are 1/96 inch.
 constexpr double UnitsPerMm = 3.77953;
-constexpr double MmToUnits(double mm) { return mm * UnitsPerMm; }
+constexpr double MmToUnits(double mm) {
+    return mm * UnitsPerMm;
+}
 
 // A4 landscape with 10 mm margins on every side.
 constexpr double PageWidthMm = 297;

@@ -23,10 +23,10 @@ void PaintReportPage(const ReportPage& page, QPainter& painter, double dotsPerIn
 }
 
 bool PaintReport(const QVector<ReportPage>& pages, QPagedPaintDevice* device) {
-    device->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm,
-                                                PageMarginMm),
-                                      QPageLayout::Millimeter));
+    device->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                    QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
+                    QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(device))
         return false;

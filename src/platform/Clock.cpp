@@ -11,4 +11,6 @@ QDateTime CurrentDateTime() {
     return Fixed().isValid() ? Fixed() : QDateTime::currentDateTime();
 }
 
-void SetFixedDateTime(const QDateTime& moment) { Fixed() = moment; }
+void SetFixedDateTime(const QDateTime& moment) {
+    Fixed() = moment;
+}

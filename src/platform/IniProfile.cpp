@@ -90,7 +90,7 @@ bool IsKeyLine(const QString& line, const QString& key, QString* value) {
 
 // Where a key of the section stands: the section's line range and the key's line.
 struct Location {
-    int sectionLine = -1; // index of the "[section]" line
+    int sectionLine = -1;     // index of the "[section]" line
     int lastContentLine = -1; // last non-blank line of the section
     int keyLine = -1;
 };

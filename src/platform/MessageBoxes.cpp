@@ -43,8 +43,12 @@ bool Show(QWidget* parent, MessageKind kind, const QString& text) {
 
 } // namespace
 
-void plain(QWidget* parent, const QString& text) { Show(parent, MessageKind::Plain, text); }
-void warning(QWidget* parent, const QString& text) { Show(parent, MessageKind::Warning, text); }
+void plain(QWidget* parent, const QString& text) {
+    Show(parent, MessageKind::Plain, text);
+}
+void warning(QWidget* parent, const QString& text) {
+    Show(parent, MessageKind::Warning, text);
+}
 void information(QWidget* parent, const QString& text) {
     Show(parent, MessageKind::Information, text);
 }
@@ -52,4 +56,6 @@ bool confirm(QWidget* parent, const QString& text) {
     return Show(parent, MessageKind::Confirm, text);
 }
 
-void SetMessageHook(MessageHook hook) { Hook() = std::move(hook); }
+void SetMessageHook(MessageHook hook) {
+    Hook() = std::move(hook);
+}

@@ -20,4 +20,6 @@ int ShowModal(QDialog* dialog) {
     return dialog->result();
 }
 
-void SetModalHook(ModalHook hook) { Hook() = std::move(hook); }
+void SetModalHook(ModalHook hook) {
+    Hook() = std::move(hook);
+}

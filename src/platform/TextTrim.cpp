@@ -1,7 +1,9 @@
 #include "platform/TextTrim.h"
 
 namespace {
-bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
+bool IsBlank(QChar c) {
+    return c.unicode() <= 0x20;
+}
 } // namespace
 
 QString TrimBlanks(const QString& text) {

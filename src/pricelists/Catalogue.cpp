@@ -24,6 +24,8 @@ struct CategoryTexts {
     const char16_t* singularPhrase;
 };
 
+// One field a line, in the order of CategoryTexts.
+// clang-format off
 const CategoryTexts kCategories[CourseCategoryCount] = {
     {u"Aperitivi",
      u"Listino_Aperitivi.lst",
@@ -193,6 +195,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
      u"LISTINO PREZZI CAFFETTERIA",
      u"della caffetteria",
      u"del prodotto di caffetteria"},};
+// clang-format on
 
 CatalogueEntry CategoryEntry(const CategoryTexts& t) {
     const QString key = QString::fromUtf16(t.key);

@@ -30,7 +30,7 @@ struct CatalogueEntry {
     QString ListFileName;
     QString EditorClass;
     QString EditorTitle;
-    QString NameLabel;      // empty for the table list
+    QString NameLabel; // empty for the table list
     QString RemoveHint;
     QString NoNameWarning;
     QString NoPriceWarning; // empty for the table list

@@ -44,8 +44,8 @@ void SortByListOrder(QStringList& lines) {
 }
 
 qsizetype ListInsertPosition(const QStringList& sorted, const QString& line) {
-    const auto at = std::upper_bound(
-        sorted.begin(), sorted.end(), line,
-        [](const QString& a, const QString& b) { return ListOrder(a, b) < 0; });
+    const auto at =
+        std::upper_bound(sorted.begin(), sorted.end(), line,
+                         [](const QString& a, const QString& b) { return ListOrder(a, b) < 0; });
     return at - sorted.begin();
 }

@@ -25,9 +25,13 @@ QColor LinkLabel::textColour() const {
     return palette().color(QPalette::WindowText);
 }
 
-void LinkLabel::press() { setTextColour(Theme::LinkPressed); }
+void LinkLabel::press() {
+    setTextColour(Theme::LinkPressed);
+}
 
-void LinkLabel::release() { setTextColour(Theme::LinkBlue); }
+void LinkLabel::release() {
+    setTextColour(Theme::LinkBlue);
+}
 
 void LinkLabel::click() {
     setTextColour(Theme::LinkBlue);

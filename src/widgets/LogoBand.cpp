@@ -9,8 +9,8 @@
 LogoBand::LogoBand(const QString& name, QWidget* parent, int height) : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("#%1 { background: white; border-bottom: 2px solid #2F4F4F; }")
-                      .arg(name));
+    setStyleSheet(
+        QStringLiteral("#%1 { background: white; border-bottom: 2px solid #2F4F4F; }").arg(name));
     setFixedHeight(height);
 
     auto* picture = new Picture(name + QStringLiteral("Picture"), QStringLiteral("logo"),

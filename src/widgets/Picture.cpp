@@ -11,7 +11,9 @@ Picture::Picture(const QString& name, const QString& iconName, QSize size, QWidg
     setFixedSize(size);
 }
 
-QSize Picture::sizeHint() const { return m_size; }
+QSize Picture::sizeHint() const {
+    return m_size;
+}
 
 void Picture::paintEvent(QPaintEvent*) {
     if (!m_picture)

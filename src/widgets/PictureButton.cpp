@@ -18,7 +18,8 @@ PictureButton::PictureButton(const QString& name, const QString& iconName, const
     if (!iconName.isEmpty())
         m_icon = SharedIcon(iconName);
     setAttribute(Qt::WA_Hover, true);
-    QFont captionFont = FamilyFont(QStringLiteral("Verdana"), look == Look::Caption ? 12 : 11, true);
+    QFont captionFont =
+        FamilyFont(QStringLiteral("Verdana"), look == Look::Caption ? 12 : 11, true);
     setFont(captionFont);
 }
 
@@ -48,7 +49,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
             fill.setColorAt(1, down ? QColor(0x1F, 0x2F, 0x3F) : Theme::DarkSlate);
         } else {
             fill.setColorAt(0, down ? Theme::SteelBlue : Qt::white);
-            fill.setColorAt(1, down ? Qt::white : (hovered ? QColor(0xDD, 0xE6, 0xF0) : Theme::SteelBlue));
+            fill.setColorAt(1, down ? Qt::white
+                                    : (hovered ? QColor(0xDD, 0xE6, 0xF0) : Theme::SteelBlue));
         }
         QPainterPath shape;
         shape.addRoundedRect(area, 10, 10);
@@ -74,7 +76,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
         painter.setOpacity(1);
         painter.setPen(m_look == Look::Caption ? Qt::white : Theme::DarkSlate);
         painter.setFont(font());
-        QRectF textArea = m_look == Look::Caption ? area : area.adjusted(4, area.height() - 36, -4, -4);
+        QRectF textArea =
+            m_look == Look::Caption ? area : area.adjusted(4, area.height() - 36, -4, -4);
         painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
 }

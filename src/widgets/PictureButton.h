@@ -18,8 +18,8 @@ public:
         Flat     // the picture alone, no frame
     };
 
-    PictureButton(const QString& name, const QString& iconName, const QString& caption,
-                  Look look, QWidget* parent = nullptr);
+    PictureButton(const QString& name, const QString& iconName, const QString& caption, Look look,
+                  QWidget* parent = nullptr);
 
     QString caption() const { return text(); }
     QSize sizeHint() const override;

@@ -20,8 +20,8 @@ QFont ListItemFont() {
 
 void ApplyWindowBackground(QWidget* window) {
     window->setAttribute(Qt::WA_StyledBackground, true);
-    window->setStyleSheet(QStringLiteral(
-        "#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #B0C4DE, stop:1 #FFFFFF); }")
+    window->setStyleSheet(QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:0, "
+                                         "y2:1, stop:0 #B0C4DE, stop:1 #FFFFFF); }")
                               .arg(window->objectName()));
 }
 
