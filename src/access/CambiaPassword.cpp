@@ -30,7 +30,7 @@ QLabel* Caption(const QString& name, const QString& text, QWidget* parent) {
 TfrmCambiaPassword::TfrmCambiaPassword()
     : KeptWindow(QStringLiteral("TfrmCambiaPassword"), QStringLiteral(" Cambia password"),
                  QSize(411, 418)) {
-    auto* imgLogo = new LogoBand(QStringLiteral("imgLogo"), this, 96);
+    auto* imgLogo = new LogoBand(this, 96);
     m_old = MakePasswordField(QStringLiteral("txtPasswordOld"), this);
     m_new = MakePasswordField(QStringLiteral("txtPasswordNew"), this);
     m_confirm = MakePasswordField(QStringLiteral("txtConferma"), this);

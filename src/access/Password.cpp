@@ -21,7 +21,7 @@
 TfrmPassword::TfrmPassword()
     : KeptWindow(QStringLiteral("TfrmPassword"), QStringLiteral(" Orbisala - Accesso"),
                  QSize(388, 405)) {
-    auto* imgLogo = new LogoBand(QStringLiteral("imgLogo"), this, 110);
+    auto* imgLogo = new LogoBand(this, 110);
     auto* lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
     lblRigo05->setFont(FamilyFont(QStringLiteral("Verdana"), 11));

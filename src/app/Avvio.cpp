@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
 #include "widgets/Banner.h"
+#include "widgets/LogoBand.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
@@ -49,12 +50,7 @@ TfrmAvvio::TfrmAvvio() : KeptWindow(QStringLiteral("TfrmAvvio"), QStringLiteral(
                               QStringLiteral("Esci dal programma"), this);
     imgEsci->setFixedSize(48, 48);
 
-    auto* icoNome = new QLabel(this);
-    icoNome->setObjectName(QStringLiteral("icoNome"));
-    icoNome->setText(QStringLiteral("Orbisala"));
-    icoNome->setAlignment(Qt::AlignCenter);
-    icoNome->setFont(FamilyFont(QStringLiteral("Verdana"), 44, true));
-    icoNome->setStyleSheet(QStringLiteral("color: #2F4F4F;"));
+    QLabel* icoNome = ProductName(QStringLiteral("icoNome"), 44, this);
     auto* logo = new Picture(QStringLiteral("icoLogo"), QStringLiteral("logo"), {96, 96}, this);
 
     auto* imgSottotitolo = InstructionLine(

@@ -17,7 +17,7 @@
 namespace {
 QPushButton* LargeButton(const QString& name, const QString& text, const QString& icon,
                          QWidget* parent) {
-    QPushButton* button = WindowButton(name, text, icon, ButtonLook::Light, 18, parent);
+    QPushButton* button = WindowButton(name, text, QString(), ButtonLook::Light, 18, parent);
     button->setFont(FamilyFont(QStringLiteral("Verdana"), 18));
     button->setIconSize({56, 56});
     button->setIcon(ArtworkIcon(icon, 56));

@@ -6,6 +6,7 @@
 #include "widgets/Controls.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/LogoBand.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
@@ -23,25 +24,8 @@ TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
                      QStringLiteral(" Guida all'utilizzo del software"), QSize(670, 572));
     ApplyWindowBackground(this);
 
-    // The white band with the logo, the whole width of the window.
-    auto* band = new QFrame(this);
-    band->setObjectName(QStringLiteral("shpLogo"));
-    band->setFixedHeight(100);
-    band->setStyleSheet(QStringLiteral("#shpLogo { background: white; border: none;"
-                                       " border-bottom: 3px solid #DC143C; }"));
-    imgLogo = new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(72, 72), band);
-    auto* bandText = new QVBoxLayout;
-    bandText->setSpacing(0);
-    bandText->addStretch();
-    bandText->addWidget(ProductName(QStringLiteral("lblProdotto"), 22, band));
-    bandText->addWidget(ProductLine(QStringLiteral("lblSottotitolo"),
-                                    QStringLiteral("Guida all'utilizzo del software"), band));
-    bandText->addStretch();
-    auto* bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(22, 8, 22, 8);
-    bandLayout->setSpacing(16);
-    bandLayout->addWidget(imgLogo);
-    bandLayout->addLayout(bandText, 1);
+    auto* band = new LogoBand(this, 100, QStringLiteral("Guida all'utilizzo del software"));
+    imgLogo = band->findChild<Picture*>(QStringLiteral("imgLogo"));
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));

@@ -26,22 +26,6 @@ QPushButton* CloseButton(QWidget* parent) {
     return button;
 }
 
-QLabel* ProductName(const QString& name, int pointSize, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("Orbisala"), parent);
-    label->setObjectName(name);
-    label->setFont(FamilyFont(QStringLiteral("Verdana"), pointSize, true));
-    label->setStyleSheet(QStringLiteral("color: #2F4F4F; background: transparent; border: none;"));
-    return label;
-}
-
-QLabel* ProductLine(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(FamilyFont(QStringLiteral("Verdana"), 10));
-    label->setStyleSheet(QStringLiteral("color: #708090; background: transparent; border: none;"));
-    return label;
-}
-
 PictureButton* LinkIcon(const QString& name, const QString& iconName, LinkLabel* link,
                         QWidget* parent) {
     auto* icon = new PictureButton(name, iconName, QString(), PictureButton::Look::Flat, parent);

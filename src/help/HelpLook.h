@@ -19,10 +19,6 @@ QFrame* WhitePanel(const QString& name, QWidget* parent);
 // "Chiudi": a large, touch-friendly button in the Verdana face.
 QPushButton* CloseButton(QWidget* parent);
 
-// The product name and a line under it, as they stand beside the logo.
-QLabel* ProductName(const QString& name, int pointSize, QWidget* parent);
-QLabel* ProductLine(const QString& name, const QString& text, QWidget* parent);
-
 // The icon of a link: a bare picture that shares the link's press, release
 // and click.
 PictureButton* LinkIcon(const QString& name, const QString& iconName, LinkLabel* link,

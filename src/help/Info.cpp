@@ -5,6 +5,7 @@
 #include "help/HelpLook.h"
 #include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/LogoBand.h"
 #include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"

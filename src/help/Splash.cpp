@@ -30,8 +30,8 @@ const QString kCopyright = QStringLiteral("© 2026 Orbisala  ·  Tutti i diritti
 class CreditsPicture : public QWidget {
 public:
     explicit CreditsPicture(QWidget* parent)
-        : QWidget(parent), m_logo(new QSvgRenderer(IconPath(QStringLiteral("logo")), this)),
-          m_rosette(new QSvgRenderer(IconPath(QStringLiteral("crediti")), this)) {
+        : QWidget(parent), m_logo(SharedIcon(QStringLiteral("logo"))),
+          m_rosette(SharedIcon(QStringLiteral("crediti"))) {
         setObjectName(QStringLiteral("imgLogo"));
         setFixedSize(625, 380);
     }
@@ -67,7 +67,7 @@ protected:
 
         // Logo on the left, the words on the right.
         const QRectF logoArea(34, 44, 190, 190);
-        if (m_logo->isValid()) {
+        if (m_logo) {
             QSizeF size = m_logo->defaultSize();
             size.scale(logoArea.size(), Qt::KeepAspectRatio);
             QRectF target(QPointF(0, 0), size);
@@ -92,7 +92,7 @@ protected:
         QFont credits = FamilyFont(QStringLiteral("Verdana"), 11);
         credits.setItalic(true);
         painter.setFont(credits);
-        const qreal rosette = m_rosette->isValid() ? 44 : 0;
+        const qreal rosette = m_rosette ? 44 : 0;
         const qreal gap = rosette > 0 ? 12 : 0;
         const qreal lineWidth = painter.fontMetrics().horizontalAdvance(kCreditsLine);
         const qreal lineLeft = card.center().x() - (rosette + gap + lineWidth) / 2;

@@ -2,15 +2,9 @@
 
 #include "pricelists/PriceText.h"
 
-namespace {
-QString Column(const QString& value, int width) {
-    return TakeLeft(TrimBlanks(value) + QString(width, u' '), width);
-}
-} // namespace
-
 QString BuildOrderLine(const QString& quantity, const QString& name, const QString& amount) {
-    return Column(quantity, QuantityColumnWidth) + Column(name, ProductColumnWidth) +
-           PriceSeparator + Column(amount, AmountColumnWidth);
+    return FixedColumn(quantity, QuantityColumnWidth) + FixedColumn(name, ProductColumnWidth) +
+           PriceSeparator + FixedColumn(amount, AmountColumnWidth);
 }
 
 QString OrderItemText(const QString& line) {

@@ -173,8 +173,11 @@ QString NormalisePriceText(const QString& text) {
     return CompletePriceText(FormatGeneralNumber(*rounded));
 }
 
+QString FixedColumn(const QString& value, int width) {
+    return TakeLeft(TrimBlanks(value) + QString(width, u' '), width);
+}
+
 QString FormatPriceListLine(const QString& name, const QString& price) {
-    return TakeLeft(TrimBlanks(name) + QString(NameColumnWidth, u' '), NameColumnWidth) +
-           PriceSeparator +
-           TakeLeft(TrimBlanks(price) + QString(PriceColumnWidth, u' '), PriceColumnWidth);
+    return FixedColumn(name, NameColumnWidth) + PriceSeparator +
+           FixedColumn(price, PriceColumnWidth);
 }

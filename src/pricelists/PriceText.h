@@ -39,5 +39,8 @@ QString CompletePriceText(const QString& text);
 // four decimals, or "0,00" for anything that is not a number.
 QString NormalisePriceText(const QString& text);
 
+// A fixed column: the value trimmed, padded with spaces and cut to the width.
+QString FixedColumn(const QString& value, int width);
+
 // A price-list line: name in 50 columns, "  € ", price in 12 columns.
 QString FormatPriceListLine(const QString& name, const QString& price);

@@ -5,25 +5,50 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
-LogoBand::LogoBand(const QString& name, QWidget* parent, int height) : QWidget(parent) {
-    setObjectName(name);
+LogoBand::LogoBand(QWidget* parent, int height, const QString& subtitle) : QWidget(parent) {
+    setObjectName(QStringLiteral("shpLogo"));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(
-        QStringLiteral("#%1 { background: white; border-bottom: 2px solid #2F4F4F; }").arg(name));
+        QStringLiteral("#shpLogo { background: white; border-bottom: 3px solid %1; }")
+            .arg(subtitle.isEmpty() ? QStringLiteral("#2F4F4F") : QStringLiteral("#DC143C")));
     setFixedHeight(height);
 
-    auto* picture = new Picture(name + QStringLiteral("Picture"), QStringLiteral("logo"),
-                                QSize(height - 16, height - 16), this);
-    auto* product = new QLabel(QStringLiteral("Orbisala"), this);
-    product->setFont(FamilyFont(QStringLiteral("Verdana"), height / 4, true));
-    product->setStyleSheet(QStringLiteral("color: #2F4F4F;"));
+    const int side = subtitle.isEmpty() ? height - 16 : height - 28;
+    auto* picture =
+        new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), {side, side}, this);
+    auto* text = new QVBoxLayout;
+    text->setSpacing(0);
+    text->addStretch(1);
+    text->addWidget(ProductName(QStringLiteral("lblProdotto"), height / 4 - 2, this));
+    if (!subtitle.isEmpty())
+        text->addWidget(ProductLine(QStringLiteral("lblSottotitolo"), subtitle, this));
+    text->addStretch(1);
 
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 8, 12, 8);
-    row->addStretch(1);
+    row->setContentsMargins(22, 8, 22, 8);
+    row->setSpacing(14);
+    if (subtitle.isEmpty())
+        row->addStretch(1);
     row->addWidget(picture);
-    row->addSpacing(10);
-    row->addWidget(product);
-    row->addStretch(1);
+    row->addLayout(text, subtitle.isEmpty() ? 0 : 1);
+    if (subtitle.isEmpty())
+        row->addStretch(1);
+}
+
+QLabel* ProductName(const QString& name, int pointSize, QWidget* parent) {
+    auto* label = new QLabel(QStringLiteral("Orbisala"), parent);
+    label->setObjectName(name);
+    label->setFont(FamilyFont(QStringLiteral("Verdana"), pointSize, true));
+    label->setStyleSheet(QStringLiteral("color: #2F4F4F; background: transparent; border: none;"));
+    return label;
+}
+
+QLabel* ProductLine(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(FamilyFont(QStringLiteral("Verdana"), 10));
+    label->setStyleSheet(QStringLiteral("color: #708090; background: transparent; border: none;"));
+    return label;
 }
