@@ -1,9 +1,8 @@
 #include "access/CambiaPassword.h"
 
-#include "access/Password.h"
 #include "access/PasswordField.h"
 #include "access/PasswordStore.h"
-#include "app/Shell.h"
+#include "platform/KeyCodes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
 #include "widgets/Controls.h"
@@ -135,8 +134,7 @@ void TfrmCambiaPassword::FormShow() {
 }
 
 void TfrmCambiaPassword::FormClose() {
-    Kept().Password->showKept();
-    Kept().Password->resetField();
+    emit closed();
 }
 
 bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KeptWindow.h"
+#include "widgets/KeptWindow.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,6 +14,9 @@ public:
 
     // The message shown for a new password the store cannot keep whole.
     static QString UnstorableMessage();
+
+signals:
+    void closed(); // back to the password window, with its field emptied
 
 public slots:
     void cmdOKClick();

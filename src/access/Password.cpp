@@ -3,8 +3,7 @@
 #include "access/CambiaPassword.h"
 #include "access/PasswordField.h"
 #include "access/PasswordStore.h"
-#include "app/Avvio.h"
-#include "app/Shell.h"
+#include "platform/KeyCodes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
 #include "widgets/Controls.h"
@@ -81,8 +80,7 @@ void TfrmPassword::txtPasswordChange() {
 void TfrmPassword::cmdOKClick() {
     switch (CheckPassword(m_password->text())) {
     case PasswordCheck::Accepted:
-        Kept().Avvio->showKept();
-        hide();
+        emit accepted();
         break;
     case PasswordCheck::Wrong:
         plain(this, QStringLiteral("Attenzione: password errata."));
@@ -101,8 +99,7 @@ void TfrmPassword::cmdEsciClick() {
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {
-    Kept().CambiaPassword->showKept();
-    hide();
+    emit changePasswordChosen();
 }
 
 void TfrmPassword::FormShow() {
@@ -110,7 +107,7 @@ void TfrmPassword::FormShow() {
 }
 
 void TfrmPassword::FormClose() {
-    EndProgram();
+    emit closed();
 }
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KeptWindow.h"
+#include "widgets/KeptWindow.h"
 
 class QLineEdit;
 class QPushButton;
@@ -16,6 +16,11 @@ public:
     // Empties the field and gives it the focus (when the change-password
     // window hands back).
     void resetField();
+
+signals:
+    void accepted();             // the right password: on to the start window
+    void changePasswordChosen(); // "Cambia password"
+    void closed();               // closing the main window ends the program
 
 public slots:
     void cmdOKClick();

@@ -1,10 +1,7 @@
 #include "app/Avvio.h"
 
-#include "app/Maker.h"
-#include "app/MenuListini.h"
-#include "app/MenuOrdinazioni.h"
-#include "app/OpenURL.h"
-#include "app/Shell.h"
+#include "help/Maker.h"
+#include "platform/OpenURL.h"
 #include "help/HelpWindows.h"
 #include "widgets/Banner.h"
 #include "widgets/LogoBand.h"
@@ -121,13 +118,11 @@ TfrmAvvio::TfrmAvvio() : KeptWindow(QStringLiteral("TfrmAvvio"), QStringLiteral(
 }
 
 void TfrmAvvio::imgListinoPrezziClick() {
-    Kept().MenuListini->showKept();
-    hide();
+    emit priceListsChosen();
 }
 
 void TfrmAvvio::imgContoClienteClick() {
-    Kept().MenuOrdinazioni->showKept();
-    hide();
+    emit ordersChosen();
 }
 
 void TfrmAvvio::imgInfoClick() {
@@ -147,9 +142,9 @@ void TfrmAvvio::imgSitoClick() {
 }
 
 void TfrmAvvio::imgEsciClick() {
-    EndProgram();
+    emit exitChosen();
 }
 
 void TfrmAvvio::FormClose() {
-    EndProgram();
+    emit exitChosen();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KeptWindow.h"
+#include "widgets/KeptWindow.h"
 
 // The start window: the two sections of the program, help, information,
 // credits and the maker's site. Closing it ends the program.
@@ -9,6 +9,11 @@ class TfrmAvvio : public KeptWindow {
 
 public:
     TfrmAvvio();
+
+signals:
+    void priceListsChosen();
+    void ordersChosen();
+    void exitChosen(); // the exit icon or closing the window: the program ends
 
 public slots:
     void imgListinoPrezziClick(); // also btnListinoPrezzi

@@ -1,16 +1,13 @@
 #include "app/MenuListini.h"
 
-#include "app/Avvio.h"
-#include "app/Placeholders.h"
-#include "app/Shell.h"
 #include "help/HelpWindows.h"
 #include "platform/TextTrim.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/Placeholders.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMetaObject>
 #include <QVBoxLayout>
 
 TfrmMenuListini::TfrmMenuListini()
@@ -35,10 +32,8 @@ TfrmMenuListini::TfrmMenuListini()
         const int row = (i / 6) * 3;
         tiles->addWidget(picture, row, i % 6);
         tiles->addWidget(caption, row + 1, i % 6);
-        const QByteArray handler = entry.MenuClickHandler.toLatin1();
         for (PictureButton* control : {picture, caption})
-            connect(control, &PictureButton::clicked, this,
-                    [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
+            connect(control, &PictureButton::clicked, this, [this, &entry] { OpenEditor(entry); });
     }
     tiles->setRowMinimumHeight(2, 18);
 
@@ -64,14 +59,12 @@ TfrmMenuListini::TfrmMenuListini()
     body()->addStretch(1);
 }
 
-void TfrmMenuListini::OpenEditor(CourseCategory category) {
-    const CatalogueEntry& entry = CatalogueEntryOf(category);
+void TfrmMenuListini::OpenEditor(const CatalogueEntry& entry) {
     OpenPlaceholderDialog(this, entry.EditorClass, entry.EditorTitle);
 }
 
 void TfrmMenuListini::lnkTavoliClick() {
-    const CatalogueEntry& tables = TableListEntry();
-    OpenPlaceholderDialog(this, tables.EditorClass, tables.EditorTitle);
+    OpenEditor(TableListEntry());
 }
 
 void TfrmMenuListini::imgGuidaClick() {
@@ -79,8 +72,6 @@ void TfrmMenuListini::imgGuidaClick() {
 }
 
 void TfrmMenuListini::FormClose() {
-    if (TrimBlanks(closeTarget()) == QStringLiteral("avvio")) {
-        Kept().Avvio->showKept();
-        hide();
-    }
+    if (TrimBlanks(closeTarget()) == QStringLiteral("avvio"))
+        emit closedToStart();
 }

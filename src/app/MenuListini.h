@@ -14,18 +14,18 @@ public:
     TfrmMenuListini();
 
 public slots:
-    void btnAperitiviClick() { OpenEditor(CourseCategory::Aperitivi); }
-    void btnAntipastiClick() { OpenEditor(CourseCategory::Antipasti); }
-    void btnPrimiClick() { OpenEditor(CourseCategory::Primi); }
-    void btnCarneClick() { OpenEditor(CourseCategory::Carne); }
-    void btnPesceClick() { OpenEditor(CourseCategory::Pesce); }
-    void btnContorniClick() { OpenEditor(CourseCategory::Contorni); }
-    void btnPizzeClick() { OpenEditor(CourseCategory::Pizze); }
-    void btnDessertClick() { OpenEditor(CourseCategory::Dessert); }
-    void btnBevandeClick() { OpenEditor(CourseCategory::Bevande); }
-    void btnViniClick() { OpenEditor(CourseCategory::Vini); }
-    void btnLiquoriClick() { OpenEditor(CourseCategory::Liquori); }
-    void btnCaffetteriaClick() { OpenEditor(CourseCategory::Caffetteria); }
+    void btnAperitiviClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Aperitivi)); }
+    void btnAntipastiClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Antipasti)); }
+    void btnPrimiClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Primi)); }
+    void btnCarneClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Carne)); }
+    void btnPesceClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Pesce)); }
+    void btnContorniClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Contorni)); }
+    void btnPizzeClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Pizze)); }
+    void btnDessertClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Dessert)); }
+    void btnBevandeClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Bevande)); }
+    void btnViniClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Vini)); }
+    void btnLiquoriClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Liquori)); }
+    void btnCaffetteriaClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Caffetteria)); }
     void lnkTavoliClick();
     void imgGuidaClick() override;
 
@@ -33,6 +33,7 @@ protected:
     void FormClose() override;
 
 private:
-    void OpenEditor(CourseCategory category);
+    // The editor of the entry, built anew.
+    void OpenEditor(const CatalogueEntry& entry);
     LinkLabel* m_tavoli;
 };

@@ -1,10 +1,6 @@
 #include "app/MenuOrdinazioni.h"
 
-#include "app/Avvio.h"
-#include "app/Shell.h"
-#include "archive/ApriOrdinazioni.h"
 #include "help/HelpWindows.h"
-#include "orders/Ordinazioni.h"
 #include "platform/TextTrim.h"
 #include "widgets/Controls.h"
 #include "widgets/Picture.h"
@@ -75,15 +71,10 @@ void TfrmMenuOrdinazioni::imgGuidaClick() {
 
 void TfrmMenuOrdinazioni::FormClose() {
     const QString target = TrimBlanks(closeTarget());
-    KeptWindow* next = nullptr;
     if (target == QStringLiteral("avvio"))
-        next = Kept().Avvio;
+        emit closedToStart();
     else if (target == QStringLiteral("crea"))
-        next = Kept().Ordinazioni;
+        emit createChosen();
     else if (target == QStringLiteral("apri"))
-        next = Kept().ApriOrdinazioni;
-    if (!next)
-        return;
-    next->showKept();
-    hide();
+        emit archiveChosen();
 }

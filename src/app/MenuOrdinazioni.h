@@ -9,6 +9,10 @@ class TfrmMenuOrdinazioni : public SectionMenu {
 public:
     TfrmMenuOrdinazioni();
 
+signals:
+    void createChosen();  // "Crea nuova comanda"
+    void archiveChosen(); // "Visualizza comande in archivio"
+
 public slots:
     void btnCreaClick();
     void btnApriClick();

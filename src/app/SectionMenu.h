@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KeptWindow.h"
+#include "widgets/KeptWindow.h"
 
 class QLabel;
 class QVBoxLayout;
@@ -17,6 +17,9 @@ public:
                 const QString& instructions);
 
     QString closeTarget() const;
+
+signals:
+    void closedToStart(); // closed with "avvio" as its target
 
 public slots:
     virtual void imgGuidaClick() = 0;

@@ -5,10 +5,13 @@
 #include "app/Avvio.h"
 #include "app/MenuListini.h"
 #include "app/MenuOrdinazioni.h"
+#include "app/Navigation.h"
 #include "archive/ApriOrdinazioni.h"
 #include "orders/Ordinazioni.h"
 
 #include <QApplication>
+
+#include <utility>
 
 namespace {
 KeptWindows& Windows() {
@@ -35,6 +38,7 @@ void CreateWindows() {
     w.MenuOrdinazioni = new TfrmMenuOrdinazioni;
     w.Ordinazioni = new TfrmOrdinazioni;
     w.ApriOrdinazioni = new TfrmApriOrdinazioni;
+    WireNavigation(w);
     w.Password->showKept();
 }
 
@@ -58,6 +62,6 @@ void EndProgram() {
     QApplication::exit(0);
 }
 
-void SetEndProgramHook(std::function<void()> hook) {
-    EndHook() = std::move(hook);
+std::function<void()> SetEndProgramHook(std::function<void()> hook) {
+    return std::exchange(EndHook(), std::move(hook));
 }

@@ -1,8 +1,6 @@
 #include "archive/ApriOrdinazioni.h"
 
-#include "app/Avvio.h"
-#include "app/Placeholders.h"
-#include "app/Shell.h"
+#include "widgets/Placeholders.h"
 #include "widgets/Banner.h"
 
 #include <QVBoxLayout>
@@ -19,6 +17,5 @@ TfrmApriOrdinazioni::TfrmApriOrdinazioni()
 }
 
 void TfrmApriOrdinazioni::FormClose() {
-    Kept().Avvio->showKept();
-    hide();
+    emit closed();
 }

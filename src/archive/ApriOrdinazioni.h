@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KeptWindow.h"
+#include "widgets/KeptWindow.h"
 
 // The archive browser. Until it is built it says so; closing it leads back
 // to the start window.
@@ -9,6 +9,9 @@ class TfrmApriOrdinazioni : public KeptWindow {
 
 public:
     TfrmApriOrdinazioni();
+
+signals:
+    void closed(); // back to the start window
 
 protected:
     void FormClose() override;

@@ -1,13 +1,11 @@
 #include "help/Guida.h"
 
-#include "app/OpenURL.h"
-#include "app/ProgramFolder.h"
+#include "platform/OpenURL.h"
+#include "platform/ProgramFolder.h"
 #include "help/HelpLook.h"
 #include "widgets/Controls.h"
-#include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/LogoBand.h"
-#include "widgets/Picture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -19,13 +17,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
-    SetUpFixedWindow(this, QStringLiteral("TfrmGuida"),
-                     QStringLiteral(" Guida all'utilizzo del software"), QSize(670, 572));
-    ApplyWindowBackground(this);
-
+TfrmGuida::TfrmGuida(QWidget* owner)
+    : FixedDialog(QStringLiteral("TfrmGuida"), QStringLiteral(" Guida all'utilizzo del software"),
+                  QSize(670, 572), owner) {
     auto* band = new LogoBand(this, 100, QStringLiteral("Guida all'utilizzo del software"));
-    imgLogo = band->findChild<Picture*>(QStringLiteral("imgLogo"));
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
@@ -42,10 +37,10 @@ TfrmGuida::TfrmGuida(QWidget* owner) : QDialog(owner) {
     txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyFieldStyle(txtGuida);
 
-    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"),
+    auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"),
                            QStringLiteral("Visualizza guida in formato PDF"), this);
-    imgPDF = LinkIcon(QStringLiteral("imgPDF"), QStringLiteral("pdf"), lnkWeb, this);
-    btnChiudi = CloseButton(this);
+    PictureButton* imgPDF = LinkIcon(QStringLiteral("imgPDF"), QStringLiteral("pdf"), lnkWeb, this);
+    QPushButton* btnChiudi = CloseButton(this);
 
     auto* foot = new QHBoxLayout;
     foot->setSpacing(10);
@@ -80,8 +75,12 @@ void TfrmGuida::btnChiudiClick() {
     close();
 }
 
-void TfrmGuida::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+void TfrmGuida::setTopic(const QString& title, const QString& body) {
+    lblTitolo->setText(title);
+    txtGuida->setPlainText(body);
+}
+
+void TfrmGuida::FormShow() {
     // The topic is read from its first line.
     txtGuida->moveCursor(QTextCursor::Start);
     txtGuida->verticalScrollBar()->setValue(0);

@@ -1,33 +1,29 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/FixedDialog.h"
 
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
-class LinkLabel;
-class Picture;
-class PictureButton;
 
 // The help window: one topic, put in by the opener, and the link to the PDF
 // guide that lies in the program folder.
-class TfrmGuida : public QDialog {
+class TfrmGuida : public FixedDialog {
     Q_OBJECT
 
 public:
     explicit TfrmGuida(QWidget* owner = nullptr);
 
-    Picture* imgLogo;
-    QLabel* lblTitolo;
-    QPlainTextEdit* txtGuida;
-    PictureButton* imgPDF;
-    LinkLabel* lnkWeb;
-    QPushButton* btnChiudi;
+    // The topic's title and text, read from its first line.
+    void setTopic(const QString& title, const QString& body);
 
 public slots:
     void lnkWebClick();
     void btnChiudiClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
+
+private:
+    QLabel* lblTitolo;
+    QPlainTextEdit* txtGuida;
 };

@@ -5,15 +5,11 @@
 #include "help/Splash.h"
 #include "platform/ModalDialogs.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-
 #include <memory>
 
 void OpenHelpTopic(QWidget* opener, HelpTopic topic) {
     auto window = std::make_unique<TfrmGuida>(opener);
-    window->lblTitolo->setText(HelpTopicTitle(topic));
-    window->txtGuida->setPlainText(HelpTopicBody(topic));
+    window->setTopic(HelpTopicTitle(topic), HelpTopicBody(topic));
     ShowModal(window.get());
 }
 

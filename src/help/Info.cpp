@@ -1,9 +1,8 @@
 #include "help/Info.h"
 
-#include "app/Maker.h"
-#include "app/OpenURL.h"
+#include "help/Maker.h"
+#include "platform/OpenURL.h"
 #include "help/HelpLook.h"
-#include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/LogoBand.h"
 #include "widgets/Picture.h"
@@ -31,14 +30,12 @@ QLabel* CentredLine(const QString& name, const QString& text, const QFont& font,
 }
 } // namespace
 
-TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
-    SetUpFixedWindow(this, QStringLiteral("TfrmInfo"), QStringLiteral(" Informazioni su Orbisala"),
-                     QSize(473, 579));
-    ApplyWindowBackground(this);
-
+TfrmInfo::TfrmInfo(QWidget* owner)
+    : FixedDialog(QStringLiteral("TfrmInfo"), QStringLiteral(" Informazioni su Orbisala"),
+                  QSize(473, 579), owner) {
     // The logo in its white box.
     QFrame* box = WhitePanel(QStringLiteral("shpLogo"), this);
-    imgLogo = new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(132, 132), box);
+    auto* imgLogo = new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(132, 132), box);
     auto* boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(12, 12, 12, 12);
     boxLayout->addWidget(imgLogo, 0, Qt::AlignCenter);
@@ -57,8 +54,8 @@ TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
                     QStringLiteral("Per informazioni, suggerimenti o assistenza scriveteci:"),
                     FamilyFont(QStringLiteral("Verdana"), 10, true), "#DC143C", this);
 
-    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerContactAddress, this);
-    imgEmail = LinkIcon(QStringLiteral("imgEmail"), QStringLiteral("email"), lnkWeb, this);
+    auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerContactAddress, this);
+    PictureButton* imgEmail = LinkIcon(QStringLiteral("imgEmail"), QStringLiteral("email"), lnkWeb, this);
     auto* linkRow = new QHBoxLayout;
     linkRow->setSpacing(10);
     linkRow->addStretch();
@@ -66,7 +63,7 @@ TfrmInfo::TfrmInfo(QWidget* owner) : QDialog(owner) {
     linkRow->addWidget(lnkWeb);
     linkRow->addStretch();
 
-    btnChiudi = CloseButton(this);
+    QPushButton* btnChiudi = CloseButton(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 22, 28, 20);

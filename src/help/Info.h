@@ -1,24 +1,14 @@
 #pragma once
 
-#include <QDialog>
-
-class QPushButton;
-class LinkLabel;
-class Picture;
-class PictureButton;
+#include "widgets/FixedDialog.h"
 
 // The information window: what the program is, and a ready-made e-mail to
 // the maker.
-class TfrmInfo : public QDialog {
+class TfrmInfo : public FixedDialog {
     Q_OBJECT
 
 public:
     explicit TfrmInfo(QWidget* owner = nullptr);
-
-    Picture* imgLogo;
-    PictureButton* imgEmail;
-    LinkLabel* lnkWeb;
-    QPushButton* btnChiudi;
 
 public slots:
     void lnkWebClick();

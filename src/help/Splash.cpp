@@ -1,9 +1,8 @@
 #include "help/Splash.h"
 
-#include "app/Maker.h"
-#include "app/OpenURL.h"
+#include "help/Maker.h"
+#include "platform/OpenURL.h"
 #include "help/HelpLook.h"
-#include "widgets/FixedWindow.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
@@ -117,14 +116,13 @@ private:
 
 } // namespace
 
-TfrmSplash::TfrmSplash(QWidget* owner) : QDialog(owner) {
-    SetUpFixedWindow(this, QStringLiteral("TfrmSplash"), kCreditsTitle, QSize(661, 467), owner);
-    ApplyWindowBackground(this);
-
-    imgLogo = new CreditsPicture(this);
-    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerWebSiteText, this);
-    imgWeb = LinkIcon(QStringLiteral("imgWeb"), QStringLiteral("web"), lnkWeb, this);
-    btnChiudi = CloseButton(this);
+TfrmSplash::TfrmSplash(QWidget* owner)
+    : FixedDialog(QStringLiteral("TfrmSplash"), kCreditsTitle, QSize(661, 467), owner,
+                  Centre::Owner) {
+    auto* imgLogo = new CreditsPicture(this);
+    auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerWebSiteText, this);
+    PictureButton* imgWeb = LinkIcon(QStringLiteral("imgWeb"), QStringLiteral("web"), lnkWeb, this);
+    QPushButton* btnChiudi = CloseButton(this);
 
     auto* foot = new QHBoxLayout;
     foot->setSpacing(10);
@@ -150,10 +148,4 @@ void TfrmSplash::lnkWebClick() {
 
 void TfrmSplash::btnChiudiClick() {
     close();
-}
-
-void TfrmSplash::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // The frame is known only now: centre on the owner again with it.
-    CentreWindow(this, parentWidget());
 }

@@ -1,6 +1,6 @@
 #include "pricelists/Catalogue.h"
 
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -200,6 +200,7 @@ const CategoryTexts kCategories[CourseCategoryCount] = {
 CatalogueEntry CategoryEntry(const CategoryTexts& t) {
     const QString key = QString::fromUtf16(t.key);
     CatalogueEntry e;
+    e.Kind = EntryKind::PriceList;
     e.Key = key;
     e.ListFileName = QString::fromUtf16(t.listFileName);
     e.EditorClass = u"TfrmListino_"_s + key;
@@ -219,6 +220,8 @@ CatalogueEntry CategoryEntry(const CategoryTexts& t) {
     e.OrderHint = QString::fromUtf16(t.orderHint);
     e.TileCaption = QString::fromUtf16(t.tileCaption);
     e.BannerText = QString::fromUtf16(t.bannerText);
+    // The banner word of the price list, after "LISTINO PREZZI ".
+    e.ImportBannerText = u"IMPORTAZIONE "_s + e.BannerText.section(u' ', 2);
     e.InstructionText = {
         u"E' possibile creare un listino prezzi personalizzato "_s +
             QString::fromUtf16(t.pluralPhrase) +
@@ -230,6 +233,7 @@ CatalogueEntry CategoryEntry(const CategoryTexts& t) {
 
 CatalogueEntry MakeTableListEntry() {
     CatalogueEntry e;
+    e.Kind = EntryKind::TableList;
     e.Key = u"Tavoli"_s;
     e.ListFileName = u"Elenco_Tavoli.lst"_s;
     e.EditorClass = u"TfrmElenco_Tavoli"_s;
@@ -240,6 +244,7 @@ CatalogueEntry MakeTableListEntry() {
     e.PrintTitle = u"Elenco tavoli ristorante"_s;
     e.ImportDialogClass = u"TfrmImportaTavoli"_s;
     e.ImportDialogTitle = u" Importazione dati tavolo"_s;
+    e.ImportBannerText = u"IMPORTAZIONE DATI TAVOLO"_s;
     e.MenuControls = {u"lnkTavoli"_s, u"imgTavoli"_s};
     e.MenuClickHandler = u"lnkTavoliClick"_s;
     e.OrderControls = {u"impTavolo"_s};

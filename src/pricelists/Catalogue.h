@@ -22,23 +22,31 @@ enum class CourseCategory {
 
 constexpr int CourseCategoryCount = 12;
 
+// What an entry keeps: a price list (name and price per line) or the table
+// list (a name per line, no prices).
+enum class EntryKind { PriceList, TableList };
+
 // What differs between the twelve price lists and the table list: files,
 // window classes and titles, the editor's texts, the printed title, the
 // controls that open the windows and the order window's hint.
 struct CatalogueEntry {
+    EntryKind Kind;
     QString Key;
     QString ListFileName;
     QString EditorClass;
     QString EditorTitle;
-    QString NameLabel; // empty for the table list
+    QString NameLabel; // none for the table list
     QString RemoveHint;
     QString NoNameWarning;
-    QString NoPriceWarning; // empty for the table list
+    QString NoPriceWarning; // none for the table list
     QString PrintTitle;
     QString ImportDialogClass;
     QString ImportDialogTitle;
+    // The words of the import dialog's banner ("IMPORTAZIONE SECONDI-CARNE").
+    QString ImportBannerText;
 
-    // Price-lists menu: the controls that open the editor, and their handler.
+    // Price-lists menu: the controls that open the editor, and the name of
+    // their click handler.
     QStringList MenuControls;
     QString MenuClickHandler;
 

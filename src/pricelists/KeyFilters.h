@@ -1,19 +1,14 @@
 #pragma once
 
+#include "platform/KeyCodes.h"
+
 #include <QChar>
 
 // What the editors' text fields do with a key press, decided on the key code
 // (Windows virtual-key numbering: 13 Enter, 8 Backspace, 46 Delete, 37 Left,
-// 39 Right) and the character the key types (0 for none). The windows apply
-// the decision; the rules stay testable without a window.
-
-namespace KeyCode {
-constexpr int Enter = 13;
-constexpr int Backspace = 8;
-constexpr int Delete = 46;
-constexpr int Left = 37;
-constexpr int Right = 39;
-} // namespace KeyCode
+// 39 Right) and the character the key types (0 for none), both as KeyStrokeOf
+// gives them. The windows apply the decision; the rules stay testable
+// without a window.
 
 enum class KeyDecision {
     Pass,          // the key reaches the field

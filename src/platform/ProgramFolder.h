@@ -7,5 +7,6 @@
 QString ProgramFolder();
 
 // Points ProgramFolder at another folder (tests, tools). An empty text goes
-// back to the folder of the running program.
-void SetProgramFolder(const QString& folder);
+// back to the folder of the running program. Returns the folder it replaces
+// (empty for the folder of the running program).
+QString SetProgramFolder(const QString& folder);

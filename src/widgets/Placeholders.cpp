@@ -1,10 +1,9 @@
-#include "app/Placeholders.h"
+#include "widgets/Placeholders.h"
 
 #include "platform/ModalDialogs.h"
-#include "widgets/FixedWindow.h"
+#include "widgets/FixedDialog.h"
 #include "widgets/Theme.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,9 +15,7 @@ QString PlaceholderText() {
 }
 
 void OpenPlaceholderDialog(QWidget* opener, const QString& className, const QString& title) {
-    auto dialog = std::make_unique<QDialog>(opener);
-    SetUpFixedWindow(dialog.get(), className, title, {520, 220});
-    ApplyWindowBackground(dialog.get());
+    auto dialog = std::make_unique<FixedDialog>(className, title, QSize(520, 220), opener);
     auto* text = new QLabel(PlaceholderText(), dialog.get());
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);

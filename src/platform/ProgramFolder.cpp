@@ -1,7 +1,9 @@
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
+
+#include <utility>
 
 namespace {
 QString& OverrideFolder() {
@@ -21,6 +23,7 @@ QString ProgramFolder() {
     return programFolder;
 }
 
-void SetProgramFolder(const QString& folder) {
-    OverrideFolder() = folder.isEmpty() ? QString() : WithSeparator(QDir::cleanPath(folder));
+QString SetProgramFolder(const QString& folder) {
+    return std::exchange(OverrideFolder(),
+                         folder.isEmpty() ? QString() : WithSeparator(QDir::cleanPath(folder)));
 }

@@ -1,4 +1,4 @@
-#include "app/KeptWindow.h"
+#include "widgets/KeptWindow.h"
 
 #include "widgets/FixedWindow.h"
 #include "widgets/Theme.h"

@@ -1,4 +1,4 @@
-#include "app/Formatting.h"
+#include "platform/Formatting.h"
 
 #include <QLocale>
 

@@ -1,8 +1,10 @@
-#include "app/OpenURL.h"
+#include "platform/OpenURL.h"
 
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 TMisc::Hook& OpenHook() {
@@ -30,8 +32,8 @@ void TMisc::Open(const QString& sCommand) {
     QDesktopServices::openUrl(UrlFor(sCommand));
 }
 
-void TMisc::SetOpenHook(Hook hook) {
-    OpenHook() = std::move(hook);
+TMisc::Hook TMisc::SetOpenHook(Hook hook) {
+    return std::exchange(OpenHook(), std::move(hook));
 }
 
 QString DesktopUrlFor(const QString& sCommand) {

@@ -12,9 +12,9 @@ public:
     static void Open(const QString& sCommand);
 
     // Tests capture the text instead of opening it; an empty hook restores
-    // the desktop's open service.
+    // the desktop's open service. Returns the hook it replaces.
     using Hook = std::function<void(const QString& sCommand)>;
-    static void SetOpenHook(Hook hook);
+    static Hook SetOpenHook(Hook hook);
 };
 
 // What the desktop receives for a text: the enclosing quotes dropped, web
