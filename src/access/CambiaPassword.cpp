@@ -21,7 +21,7 @@ namespace {
 QLabel* Caption(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(FamilyFont(QStringLiteral("Verdana"), 10, true));
+    label->setFont(Theme::Verdana(10, true));
     return label;
 }
 } // namespace

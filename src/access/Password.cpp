@@ -23,7 +23,7 @@ TfrmPassword::TfrmPassword()
     auto* imgLogo = new LogoBand(this, 110);
     auto* lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
-    lblRigo05->setFont(FamilyFont(QStringLiteral("Verdana"), 11));
+    lblRigo05->setFont(Theme::Verdana(11));
     lblRigo05->setAlignment(Qt::AlignCenter);
 
     m_password = MakePasswordField(QStringLiteral("txtPassword"), this);

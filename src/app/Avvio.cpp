@@ -69,7 +69,7 @@ TfrmAvvio::TfrmAvvio() : KeptWindow(QStringLiteral("TfrmAvvio"), QStringLiteral(
                                               QStringLiteral("ORDINAZIONI AI TAVOLI"),
                                               PictureButton::Look::Caption, this);
     for (PictureButton* caption : {btnListinoPrezzi, btnContoCliente})
-        caption->setFont(FamilyFont(QStringLiteral("Verdana"), 18, true));
+        caption->setFont(Theme::Verdana(18, true));
 
     auto* imgSito = new PictureButton(QStringLiteral("imgSito"), QStringLiteral("web"),
                                       MakerWebSiteText, PictureButton::Look::Caption, this);

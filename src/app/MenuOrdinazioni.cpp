@@ -14,7 +14,7 @@ namespace {
 QPushButton* LargeButton(const QString& name, const QString& text, const QString& icon,
                          QWidget* parent) {
     QPushButton* button = WindowButton(name, text, QString(), ButtonLook::Light, 18, parent);
-    button->setFont(FamilyFont(QStringLiteral("Verdana"), 18));
+    button->setFont(Theme::Verdana(18));
     button->setIconSize({56, 56});
     button->setIcon(ArtworkIcon(icon, 56));
     button->setMinimumSize(520, 96);

@@ -24,15 +24,15 @@ TfrmGuida::TfrmGuida(QWidget* owner)
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(FamilyFont(QStringLiteral("Arial"), 16, true));
-    lblTitolo->setStyleSheet(QStringLiteral("color: #DC143C;"));
+    lblTitolo->setFont(Theme::Arial(16, true));
+    Theme::SetTextColour(lblTitolo, Theme::Crimson);
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtGuida->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtGuida->setFont(FamilyFont(QStringLiteral("Verdana"), 12, true));
+    txtGuida->setFont(Theme::Verdana(12, true));
     txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyFieldStyle(txtGuida);

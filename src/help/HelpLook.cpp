@@ -12,9 +12,7 @@
 QFrame* WhitePanel(const QString& name, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
-    panel->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #708090;"
-                                        " border-radius: 12px; }")
-                             .arg(name));
+    Theme::ApplyLook(panel, Theme::Look::WhitePanel);
     return panel;
 }
 

@@ -1,8 +1,8 @@
 #include "help/Info.h"
 
+#include "help/HelpLook.h"
 #include "help/Maker.h"
 #include "platform/OpenURL.h"
-#include "help/HelpLook.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/LogoBand.h"
 #include "widgets/Picture.h"
@@ -19,13 +19,13 @@ namespace {
 const QString kVersion = QStringLiteral("Versione 1.0");
 
 QLabel* CentredLine(const QString& name, const QString& text, const QFont& font,
-                    const QString& colour, QWidget* parent) {
+                    const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    Theme::SetTextColour(label, colour);
     return label;
 }
 } // namespace
@@ -35,27 +35,29 @@ TfrmInfo::TfrmInfo(QWidget* owner)
                   QSize(473, 579), owner) {
     // The logo in its white box.
     QFrame* box = WhitePanel(QStringLiteral("shpLogo"), this);
-    auto* imgLogo = new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(132, 132), box);
+    auto* imgLogo =
+        new Picture(QStringLiteral("imgLogo"), QStringLiteral("logo"), QSize(132, 132), box);
     auto* boxLayout = new QVBoxLayout(box);
     boxLayout->setContentsMargins(12, 12, 12, 12);
     boxLayout->addWidget(imgLogo, 0, Qt::AlignCenter);
 
     QLabel* name = ProductName(QStringLiteral("lblProdotto"), 26, this);
     name->setAlignment(Qt::AlignCenter);
-    QLabel* version = CentredLine(QStringLiteral("lblVersione"), kVersion,
-                                  FamilyFont(QStringLiteral("Verdana"), 11, true), "#708090", this);
+    QLabel* version = CentredLine(QStringLiteral("lblVersione"), kVersion, Theme::Verdana(11, true),
+                                  Theme::SlateGrey, this);
     QLabel* about = CentredLine(
         QStringLiteral("lblDescrizione"),
         QStringLiteral("Il software per le ordinazioni ai tavoli di ristoranti, trattorie e "
                        "pizzerie: listini delle portate, comande, archivio e invio via e-mail."),
-        FamilyFont(QStringLiteral("Verdana"), 11), "#1F2F3F", this);
+        Theme::Verdana(11), Theme::Ink, this);
     QLabel* contact =
         CentredLine(QStringLiteral("lblContatti"),
                     QStringLiteral("Per informazioni, suggerimenti o assistenza scriveteci:"),
-                    FamilyFont(QStringLiteral("Verdana"), 10, true), "#DC143C", this);
+                    Theme::Verdana(10, true), Theme::Crimson, this);
 
     auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), MakerContactAddress, this);
-    PictureButton* imgEmail = LinkIcon(QStringLiteral("imgEmail"), QStringLiteral("email"), lnkWeb, this);
+    PictureButton* imgEmail =
+        LinkIcon(QStringLiteral("imgEmail"), QStringLiteral("email"), lnkWeb, this);
     auto* linkRow = new QHBoxLayout;
     linkRow->setSpacing(10);
     linkRow->addStretch();

@@ -46,7 +46,7 @@ protected:
         shape.addRoundedRect(card, 16, 16);
         QLinearGradient fill(card.topLeft(), card.bottomLeft());
         fill.setColorAt(0, Qt::white);
-        fill.setColorAt(1, QColor(0xE6, 0xEC, 0xF3));
+        fill.setColorAt(1, Theme::Haze);
         painter.fillPath(shape, fill);
 
         // The band at the foot, inside the card's rounded corners.
@@ -54,7 +54,7 @@ protected:
         painter.save();
         painter.setClipPath(shape);
         QLinearGradient band(0, card.bottom() - bandHeight, 0, card.bottom());
-        band.setColorAt(0, QColor(0x4F, 0x6F, 0x8F));
+        band.setColorAt(0, Theme::SlateBlue);
         band.setColorAt(1, Theme::DarkSlate);
         painter.fillRect(QRectF(card.left(), card.bottom() - bandHeight, card.width(), bandHeight),
                          band);
@@ -77,18 +77,18 @@ protected:
         const qreal textLeft = logoArea.right() + 26;
         const qreal textWidth = card.right() - 24 - textLeft;
         painter.setPen(Theme::DarkSlate);
-        painter.setFont(FamilyFont(QStringLiteral("Verdana"), 40, true));
+        painter.setFont(Theme::Verdana(40, true));
         painter.drawText(QRectF(textLeft, 56, textWidth, 72), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("Orbisala"));
         painter.fillRect(QRectF(textLeft + 2, 132, 96, 4), Theme::Crimson);
 
         painter.setPen(Theme::SlateGrey);
-        painter.setFont(FamilyFont(QStringLiteral("Verdana"), 13, true));
+        painter.setFont(Theme::Verdana(13, true));
         painter.drawText(QRectF(textLeft, 148, textWidth, 56), Qt::AlignLeft | Qt::TextWordWrap,
                          kTagLine);
 
         // The credits line with its rosette, centred together.
-        QFont credits = FamilyFont(QStringLiteral("Verdana"), 11);
+        QFont credits = Theme::Verdana(11);
         credits.setItalic(true);
         painter.setFont(credits);
         const qreal rosette = m_rosette ? 44 : 0;
@@ -98,13 +98,13 @@ protected:
         const qreal lineTop = 250;
         if (rosette > 0)
             m_rosette->render(&painter, QRectF(lineLeft, lineTop, rosette, rosette));
-        painter.setPen(QColor(0x1F, 0x2F, 0x3F));
+        painter.setPen(Theme::Ink);
         painter.drawText(
             QRectF(lineLeft + rosette + gap, lineTop, lineWidth + 2, qMax(rosette, 24.0)),
             Qt::AlignLeft | Qt::AlignVCenter, kCreditsLine);
 
         painter.setPen(Qt::white);
-        painter.setFont(FamilyFont(QStringLiteral("Verdana"), 11, true));
+        painter.setFont(Theme::Verdana(11, true));
         painter.drawText(QRectF(card.left(), card.bottom() - bandHeight, card.width(), bandHeight),
                          Qt::AlignCenter, kCopyright);
     }

@@ -6,8 +6,8 @@
 
 InfoBar::InfoBar(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
-    setFont(FamilyFont(QStringLiteral("Verdana"), 11, true));
-    setStyleSheet(QStringLiteral("background: black; color: white; padding: 4px 10px;"));
+    setFont(Theme::Verdana(11, true));
+    Theme::ApplyLook(this, Theme::Look::InfoBar);
     setMinimumHeight(30);
 }
 

@@ -9,10 +9,8 @@
 
 LogoBand::LogoBand(QWidget* parent, int height, const QString& subtitle) : QWidget(parent) {
     setObjectName(QStringLiteral("shpLogo"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(
-        QStringLiteral("#shpLogo { background: white; border-bottom: 3px solid %1; }")
-            .arg(subtitle.isEmpty() ? QStringLiteral("#2F4F4F") : QStringLiteral("#DC143C")));
+    Theme::ApplyLook(this,
+                     subtitle.isEmpty() ? Theme::Look::LogoBand : Theme::Look::LogoBandAccent);
     setFixedHeight(height);
 
     const int side = subtitle.isEmpty() ? height - 16 : height - 28;
@@ -40,15 +38,15 @@ LogoBand::LogoBand(QWidget* parent, int height, const QString& subtitle) : QWidg
 QLabel* ProductName(const QString& name, int pointSize, QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("Orbisala"), parent);
     label->setObjectName(name);
-    label->setFont(FamilyFont(QStringLiteral("Verdana"), pointSize, true));
-    label->setStyleSheet(QStringLiteral("color: #2F4F4F; background: transparent; border: none;"));
+    label->setFont(Theme::Verdana(pointSize, true));
+    Theme::SetTextColour(label, Theme::DarkSlate);
     return label;
 }
 
 QLabel* ProductLine(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(FamilyFont(QStringLiteral("Verdana"), 10));
-    label->setStyleSheet(QStringLiteral("color: #708090; background: transparent; border: none;"));
+    label->setFont(Theme::Verdana(10));
+    Theme::SetTextColour(label, Theme::SlateGrey);
     return label;
 }

@@ -19,10 +19,10 @@ void OpenPlaceholderDialog(QWidget* opener, const QString& className, const QStr
     auto* text = new QLabel(PlaceholderText(), dialog.get());
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
-    text->setFont(FamilyFont(QStringLiteral("Verdana"), 13, true));
+    text->setFont(Theme::Verdana(13, true));
     auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), dialog.get());
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(FamilyFont(QStringLiteral("Verdana"), 12));
+    btnChiudi->setFont(Theme::Verdana(12));
     btnChiudi->setMinimumSize(140, 44);
     QObject::connect(btnChiudi, &QPushButton::clicked, dialog.get(), &QDialog::accept);
     auto* layout = new QVBoxLayout(dialog.get());
