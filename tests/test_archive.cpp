@@ -1,6 +1,6 @@
 // The order archive: file names, saving (bytes on disk), listing, loading and
 // deleting, each test in its own temporary program folder.
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "archive/OrderArchive.h"
 #include "orders/OrderLine.h"
 
@@ -113,7 +113,7 @@ void TestArchive::saveWritesAnsiLinesWithCrLf() {
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
 
-    QVERIFY(SaveOrderArchive(SampleName, lines));
+    QVERIFY(!SaveOrderArchive(SampleName, lines));
     const QByteArray bytes = ReadBytes(dir.filePath(SampleName));
     QCOMPARE(bytes, expected);
     // Nothing else (no temporary file) is left beside the ticket.
@@ -127,14 +127,14 @@ void TestArchive::savingAgainReplacesTheFile() {
     const QString first = Line(u"1"_s, u"Acqua naturale"_s, u"1,50"_s);
     const QString second = Line(u"2"_s, u"Spritz"_s, u"14,00"_s);
 
-    QVERIFY(SaveOrderArchive(SampleName, {first}));
+    QVERIFY(!SaveOrderArchive(SampleName, {first}));
     QCOMPARE(ReadBytes(dir.filePath(SampleName)).size(), 75);
 
-    QVERIFY(SaveOrderArchive(SampleName, {first}));
+    QVERIFY(!SaveOrderArchive(SampleName, {first}));
     QCOMPARE(FolderEntries(dir.path()), QStringList{SampleName});
     QCOMPARE(ReadBytes(dir.filePath(SampleName)).size(), 75);
 
-    QVERIFY(SaveOrderArchive(SampleName, {first, second}));
+    QVERIFY(!SaveOrderArchive(SampleName, {first, second}));
     QCOMPARE(FolderEntries(dir.path()), QStringList{SampleName});
     QStringList lines;
     QVERIFY(LoadOrderArchive(dir.filePath(SampleName), &lines));
@@ -160,7 +160,7 @@ void TestArchive::refusedTableText() {
     SetProgramFolder(folder);
 
     const QString name = ArchiveFileName(table, u"12/03/2024"_s, u"20:15:33"_s);
-    QVERIFY(!SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}));
+    QVERIFY(SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}).has_value());
     QCOMPARE(FolderEntries(folder), QStringList{});
     QCOMPARE(FolderEntries(dir.path()), QStringList{u"program"_s});
 }
@@ -193,7 +193,7 @@ void TestArchive::pathLengthLimit() {
     const QString name = ArchiveFileName(table, u"12/03/2024"_s, u"20:15:33"_s);
     QCOMPARE(ProgramFolder().size() + name.size(), pathLength);
 
-    QCOMPARE(SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}), saved);
+    QCOMPARE(!SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}), saved);
     QCOMPARE(QFileInfo::exists(ProgramFolder() + name), saved);
     QCOMPARE(FolderEntries(folder).size(), saved ? 1 : 0);
 }
@@ -205,11 +205,12 @@ void TestArchive::failedSaveKeepsExistingFile() {
     const QString path = dir.filePath(SampleName);
     const QString first = Line(u"1"_s, u"Acqua naturale"_s, u"1,50"_s);
 
-    QVERIFY(SaveOrderArchive(SampleName, {first}));
+    QVERIFY(!SaveOrderArchive(SampleName, {first}));
     const QByteArray before = ReadBytes(path);
     QVERIFY(MakeReadOnly(path));
 
-    QVERIFY(!SaveOrderArchive(SampleName, {first, Line(u"2"_s, u"Spritz"_s, u"14,00"_s)}));
+    QVERIFY(
+        SaveOrderArchive(SampleName, {first, Line(u"2"_s, u"Spritz"_s, u"14,00"_s)}).has_value());
     QCOMPARE(ReadBytes(path), before);
     QCOMPARE(FolderEntries(dir.path()), QStringList{SampleName});
 }
@@ -295,7 +296,7 @@ void TestArchive::saveThenLoadGivesLinesBack() {
     SetProgramFolder(dir.path());
     const QStringList lines{Line(u"1"_s, u"Caff\u00E8 corretto"_s, u"2,50"_s),
                             Line(u"12345"_s, u"Pizza Margherita"_s, u"74074,07"_s)};
-    QVERIFY(SaveOrderArchive(SampleName, lines));
+    QVERIFY(!SaveOrderArchive(SampleName, lines));
     QStringList loaded;
     QVERIFY(LoadOrderArchive(ProgramFolder() + ListOrderArchives().value(0), &loaded));
     QCOMPARE(loaded, lines);

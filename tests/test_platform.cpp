@@ -52,6 +52,8 @@ private slots:
     void writeProfile_data();
     void writeProfile();
     void writeProfileCreatesFile();
+    void writeProfileControlCharacters_data();
+    void writeProfileControlCharacters();
     void writeProfileFailureKeepsFile_data();
     void writeProfileFailureKeepsFile();
 };
@@ -364,6 +366,14 @@ void TestPlatform::writeProfile_data() {
     QTest::newRow("UTF-16 file stays UTF-16")
         << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x30\0", 16) << u"A"_s << u"k"_s << u"€"_s
         << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\xAC\x20", 16);
+    // A NUL ends the text for a reader; a write keeps it and all after it.
+    QTest::newRow("UTF-8 file with a NUL keeps all of it")
+        << Bytes("\xEF\xBB\xBF[A]\r\nk=0\r\nn=a\0b\r\n[B]\r\ny=2\r\n", 30) << u"A"_s << u"k"_s
+        << u"€"_s << Bytes("\xEF\xBB\xBF[A]\r\nk=\xE2\x82\xAC\r\nn=a\0b\r\n[B]\r\ny=2\r\n", 32);
+    QTest::newRow("UTF-16 file with a NUL keeps all of it")
+        << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x30\0\n\0\0\0\n\0z\0=\0\x31\0", 28) << u"A"_s
+        << u"k"_s << u"€"_s
+        << Bytes("\xFF\xFE[\0A\0]\0\n\0k\0=\0\xAC\x20\n\0\0\0\n\0z\0=\0\x31\0", 28);
 }
 
 void TestPlatform::writeProfile() {
@@ -376,7 +386,7 @@ void TestPlatform::writeProfile() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Orbisala.ini"_s);
     QVERIFY(WriteBytes(path, before));
-    QVERIFY(WriteProfileString(path, section, key, value));
+    QVERIFY(!WriteProfileString(path, section, key, value));
     QCOMPARE(ReadBytes(path), after);
 
     // What was written reads back, as far as the file's encoding holds it.
@@ -391,13 +401,46 @@ void TestPlatform::writeProfileCreatesFile() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"unins000.dll"_s);
-    QVERIFY(WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x1"_s));
+    QVERIFY(!WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x1"_s));
     QCOMPARE(ReadBytes(path), QByteArray("[Accesso]\r\nValore=x1\r\n"));
-    QVERIFY(WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x2"_s));
+    QVERIFY(!WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x2"_s));
     QCOMPARE(ReadBytes(path), QByteArray("[Accesso]\r\nValore=x2\r\n"));
     QString value;
     QVERIFY(ReadProfileString(path, u"ACCESSO"_s, u"valore"_s, &value));
     QCOMPARE(value, u"x2"_s);
+}
+
+// A control character pasted into a value is written as a space, as a line
+// break is: a NUL would end the text for every reader and hide all after it.
+void TestPlatform::writeProfileControlCharacters_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("NUL") << QByteArray("[A]\r\nk=0\r\nz=2\r\n") << u"a@b.it\0c@d.it"_s
+                         << QByteArray("[A]\r\nk=a@b.it c@d.it\r\nz=2\r\n");
+    QTest::newRow("NUL in a UTF-8 file")
+        << QByteArray("\xEF\xBB\xBF[A]\r\nk=0\r\nz=2\r\n") << u"a\0b"_s
+        << QByteArray("\xEF\xBB\xBF[A]\r\nk=a b\r\nz=2\r\n");
+    QTest::newRow("every other control character")
+        << QByteArray("[A]\r\nk=0\r\nz=2\r\n") << u"a\u0001b\u001Bc\u001Fd\te"_s
+        << QByteArray("[A]\r\nk=a b c d e\r\nz=2\r\n");
+}
+
+void TestPlatform::writeProfileControlCharacters() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Orbisala.ini"_s);
+    QVERIFY(WriteBytes(path, before));
+
+    QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, value));
+    QCOMPARE(ReadBytes(path), after);
+    QString next;
+    QVERIFY(ReadProfileString(path, u"A"_s, u"z"_s, &next));
+    QCOMPARE(next, u"2"_s);
 }
 
 void TestPlatform::writeProfileFailureKeepsFile_data() {
@@ -414,7 +457,7 @@ void TestPlatform::writeProfileFailureKeepsFile() {
     const QByteArray before("[A]\r\nk=old\r\n");
     const QString path = FailingTarget(dir, u"Orbisala.ini"_s, failure, before);
 
-    QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s));
+    QVERIFY(WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s).has_value());
     QVERIFY2(TargetUntouched(dir, path, failure, before),
              "a refused save must leave things as they were");
 }

@@ -1,7 +1,7 @@
 #include "access/PasswordStore.h"
 
 #include "access/Crypt.h"
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/IniProfile.h"
 #include "platform/TextTrim.h"
@@ -68,8 +68,10 @@ PasswordChange ChangePassword(const QString& oldPassword, const QString& newPass
     // empty: the stored password always stays one that can be typed.
     if (normalised.isEmpty() || !IsStorable(normalised))
         return PasswordChange::Unstorable;
-    if (!WriteProfileString(PasswordStorePath(), Section, Key, EncodePassword(normalised)))
-        return PasswordChange::Error;
+    const std::optional<QString> error =
+        WriteProfileString(PasswordStorePath(), Section, Key, EncodePassword(normalised));
+    if (error.has_value())
+        return PasswordChange::Error; // the store stays as it was
     return PasswordChange::Changed;
 }
 

@@ -1,6 +1,6 @@
 #include "archive/OrderArchive.h"
 
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 
@@ -36,10 +36,18 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
            Piece(time, 0, 2) + u'.' + Piece(time, 3, 2) + u'.' + Piece(time, 6, 2) + u".eur"_s;
 }
 
-bool SaveOrderArchive(const QString& fileName, const QStringList& lines) {
+std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines) {
     const QString path = ProgramFolder() + fileName;
-    if (path.size() > MaxPathLength || !IsPortableFileName(fileName))
-        return false;
+    std::optional<QString> refusal;
+    if (!IsPortableFileName(fileName))
+        refusal = u"The name holds a character no station accepts in a file name"_s;
+    else if (path.size() > MaxPathLength)
+        refusal = u"The path is longer than %1 characters"_s.arg(MaxPathLength);
+    if (refusal) {
+        qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
+                 qUtf16Printable(*refusal));
+        return refusal;
+    }
     return WriteTextFileLines(path, lines);
 }
 

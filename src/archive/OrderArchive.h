@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The archive: one "*.eur" text file per saved ticket, directly in the
 // program folder, holding the ticket's order lines and nothing else.
 
@@ -13,8 +15,8 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
 // Writes the lines (ANSI, CR LF after each) under the name in the program
 // folder, replacing a file of the same name whole. Fails, writing nothing,
 // for a path over 259 characters or a name holding \ / : * ? " < > | or a
-// control character.
-bool SaveOrderArchive(const QString& fileName, const QStringList& lines);
+// control character. Empty when saved, otherwise why it was not.
+std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines);
 
 // The names of the archive files, without folder, sorted without regard to
 // case. An unreadable folder gives an empty list.

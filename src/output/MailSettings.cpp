@@ -1,6 +1,6 @@
 #include "output/MailSettings.h"
 
-#include "app/ProgramFolder.h"
+#include "platform/ProgramFolder.h"
 #include "platform/IniProfile.h"
 #include "platform/TextTrim.h"
 
@@ -22,6 +22,6 @@ QString ReadMailRecipients() {
     return value.left(MaxRecipientsLength);
 }
 
-bool WriteMailRecipients(const QString& recipients) {
+std::optional<QString> WriteMailRecipients(const QString& recipients) {
     return WriteProfileString(SettingsFilePath(), Section, Key, TrimBlanks(recipients));
 }

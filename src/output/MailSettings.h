@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The e-mail recipients kept between sendings in "Orbisala.ini", section
 // "Destinatari Comande", key "Indirizzi Email".
 
@@ -11,7 +13,7 @@ QString SettingsFilePath();
 // the section or the key is missing or the file cannot be read.
 QString ReadMailRecipients();
 
-// Stores the recipients trimmed, also when empty, with each line break inside
-// turned into a space so that the value keeps its one line of the file; false
-// when the file cannot be written.
-bool WriteMailRecipients(const QString& recipients);
+// Stores the recipients trimmed, also when empty, with each line break or
+// other control character inside turned into a space so that the value keeps
+// its one line of the file. Empty when saved, otherwise why it was not.
+std::optional<QString> WriteMailRecipients(const QString& recipients);

@@ -4,6 +4,7 @@
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
@@ -140,26 +141,35 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
     return true;
 }
 
-bool WriteProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value) {
+std::optional<QString> WriteProfileString(const QString& path, const QString& section,
+                                          const QString& key, const QString& value) {
     QByteArray bytes;
-    if (QFileInfo::exists(path)) {
+    // Anything but a regular file in the file's place is left to the atomic
+    // save, which refuses it.
+    if (QFileInfo(path).isFile()) {
         QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-            return false;
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return false;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            qWarning("Cannot read %ls to update it: %ls",
+                     qUtf16Printable(QDir::toNativeSeparators(path)),
+                     qUtf16Printable(file.errorString()));
+            return file.errorString();
+        }
     }
     const ProfileEncoding encoding = EncodingOf(bytes);
     // Decoded without cutting at a NUL, so that nothing of the file is lost.
-    QString text = encoding == ProfileEncoding::Ansi ? DecodeAnsi(bytes) : DecodeTextFile(bytes);
+    QString text = DecodeWholeTextFile(bytes);
     const QVector<ProfileLine> lines = ScanLines(text);
     const Location where = Locate(text, lines, section, key, nullptr);
     // The value has its line to itself: a line break in it (pasted text) would
-    // end the value there and leave the rest behind as lines of their own.
+    // end the value there and leave the rest behind as lines of their own, and
+    // a NUL would end the text for every reader, hiding all that follows.
     QString oneLine = value;
-    oneLine.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+    oneLine.replace(u"\r\n"_s, u" "_s);
+    for (QChar& c : oneLine)
+        if (c.unicode() < 0x20)
+            c = u' ';
     const QString keyLine = key + u'=' + oneLine;
 
     if (where.keyLine >= 0) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Profile (INI) files read and written one value at a time, by the rules
 // stations on the shared folder follow: a "[section]" line, then "key=value"
 // lines; section and key matched without regard to case, the first match
@@ -15,8 +17,9 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
 
 // Writes "key=value" into the section, keeping every other line byte for byte
 // and the file's encoding; creates the file, the section or the key where
-// missing. A line break inside the value becomes a space, so the value keeps
-// its one line. The file is replaced atomically; false when it cannot be
-// written.
-bool WriteProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value);
+// missing. A line break or any other control character (below U+0020, NUL
+// included) inside the value becomes a space, so the value keeps its one line
+// and hides nothing after it. The file is replaced atomically; empty when
+// saved, otherwise why it was not.
+std::optional<QString> WriteProfileString(const QString& path, const QString& section,
+                                          const QString& key, const QString& value);

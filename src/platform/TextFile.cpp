@@ -2,12 +2,16 @@
 
 #include "platform/AnsiCodePage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QSaveFile>
 #include <QStringDecoder>
 
-QString DecodeTextFile(const QByteArray& bytes) {
+using namespace Qt::StringLiterals;
+
+QString DecodeWholeTextFile(const QByteArray& bytes) {
     // Stateless: a sequence cut short by the end of the file decodes to U+FFFD
     // too, instead of vanishing in the decoder's carried-over state.
     constexpr auto flags = QStringConverter::Flag::Stateless;
@@ -21,6 +25,11 @@ QString DecodeTextFile(const QByteArray& bytes) {
     } else {
         text = DecodeAnsi(bytes);
     }
+    return text;
+}
+
+QString DecodeTextFile(const QByteArray& bytes) {
+    QString text = DecodeWholeTextFile(bytes);
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
         text.truncate(nul);
@@ -59,7 +68,7 @@ bool ReadTextFileLines(const QString& path, QStringList* lines) {
     return true;
 }
 
-bool WriteTextFileLines(const QString& path, const QStringList& lines) {
+std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     qsizetype size = 0;
     for (const QString& line : lines)
@@ -72,19 +81,53 @@ bool WriteTextFileLines(const QString& path, const QStringList& lines) {
     return WriteFileAtomically(path, bytes);
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+std::optional<QString> WriteWholeBytes(QIODevice& device, const QByteArray& bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A short write is not yet a failure: the next call reports what
+        // stopped it (a full disk, a size limit) or goes on.
+        const qint64 count = device.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return device.errorString();
+        written += count;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return u"Not a regular file"_s;
     // The owner's write bit stands for the read-only attribute; checked
     // separately because the rename would otherwise replace a read-only file.
-    if (target.exists() &&
-        (!target.isFile() || !target.isWritable() || !(target.permissions() & QFile::WriteOwner)))
-        return false;
+    if (target.exists() && (!target.isWritable() || !(target.permissions() & QFile::WriteOwner)))
+        return u"The file is read-only"_s;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    // Unbuffered, so that every write reaches the file and reports its own
+    // failure: a buffered tail is only written by the flush inside commit(),
+    // and Qt 6.4 renames the file even when that flush failed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    std::optional<QString> error = WriteWholeBytes(file, bytes);
+    if (!error && !file.flush())
+        error = file.errorString();
+    if (error) {
+        file.cancelWriting(); // the temporary file goes, the target stays
+        return error;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    const std::optional<QString> error = ReplaceFile(path, bytes);
+    if (error)
+        qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
+                 qUtf16Printable(*error));
+    return error;
 }

@@ -4,12 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+class QIODevice;
+
 // Text files as every station reads and writes them.
 
 // A byte-order mark decides the encoding (UTF-8, UTF-16 LE, UTF-16 BE, tested
 // in that order, the mark dropped); without one the bytes are ANSI. A NUL
 // character ends the text. Never fails: bad sequences decode to U+FFFD.
 QString DecodeTextFile(const QByteArray& bytes);
+
+// The same decoding with nothing cut: NUL characters stay in the text. For
+// rewriting a file, which must never lose what follows a NUL.
+QString DecodeWholeTextFile(const QByteArray& bytes);
 
 // Splits at CR LF, lone CR and lone LF. A break at the very end gives no
 // further line; an empty text gives no lines.
@@ -20,10 +28,18 @@ QStringList SplitTextLines(const QString& text);
 bool ReadTextFileLines(const QString& path, QStringList* lines);
 
 // Writes each line in ANSI followed by CR LF, atomically: on failure the
-// previous file stays whole. An empty list writes a file of 0 bytes.
-bool WriteTextFileLines(const QString& path, const QStringList& lines);
+// previous file stays whole. An empty list writes a file of 0 bytes. Empty
+// when saved, otherwise why it was not.
+std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines);
 
 // Replaces the file's content atomically (a temporary file in the same folder
-// renamed over the target). A read-only target refuses the write, as it does
-// on the stations that share the folder.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// renamed over the target). A read-only target and a folder in the file's
+// place refuse the write, as they do on the stations that share the folder.
+// Every byte is written and checked before the rename, so a full disk or a
+// size limit leaves the previous file whole. Empty when saved, otherwise the
+// reason (the system's error text), which is also logged as a warning.
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Writes all the bytes to an open device, going on after a short write.
+// Empty when the device took them all, otherwise its error text.
+std::optional<QString> WriteWholeBytes(QIODevice& device, const QByteArray& bytes);

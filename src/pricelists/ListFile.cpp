@@ -15,7 +15,7 @@ bool ReadListFile(const QString& path, QStringList* lines) {
     return true;
 }
 
-bool WriteListFile(const QString& path, const QStringList& lines) {
+std::optional<QString> WriteListFile(const QString& path, const QStringList& lines) {
     return WriteTextFileLines(path, lines);
 }
 

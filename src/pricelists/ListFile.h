@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The list files of the program folder: one list line per text line, sorted.
 
 // The lines of the file, each trimmed, in file order. False when the file is
@@ -10,8 +12,9 @@
 bool ReadListFile(const QString& path, QStringList* lines);
 
 // Replaces the file with the lines, in ANSI with CR LF after each, without a
-// byte-order mark. The previous file stays whole when the write fails.
-bool WriteListFile(const QString& path, const QStringList& lines);
+// byte-order mark. The previous file stays whole when the write fails. Empty
+// when saved, otherwise why it was not.
+std::optional<QString> WriteListFile(const QString& path, const QStringList& lines);
 
 // The order of every list shown from a list file: UTF-16 code units compared
 // with only "a" to "z" folded to "A" to "Z"; a text that begins another comes
