@@ -313,12 +313,24 @@ void TestPriceLists::normalisePriceText_data() {
     QTest::newRow("exponent -99999") << u"5E-99999"_s << u"0,00"_s;
     QTest::newRow("a thousand digits") << QString(1000, u'9') << u"0,00"_s;
     QTest::newRow("beyond the rounding range") << u"1E15"_s << u"0,00"_s;
+    // A minus sign can only be pasted; the magnitude rounds half up.
+    QTest::newRow("pasted -5") << u"-5"_s << u"-5,00"_s;
+    QTest::newRow("-5,5") << u"-5,5"_s << u"-5,50"_s;
+    QTest::newRow("-4,9999 stays") << u"-4,9999"_s << u"-4,9999"_s;
+    QTest::newRow("-5,12346 rounds away from zero") << u"-5,12346"_s << u"-5,1235"_s;
+    QTest::newRow("-5,12344 rounds toward zero") << u"-5,12344"_s << u"-5,1234"_s;
+    QTest::newRow("-0,00005 rounds away from zero") << u"-0,00005"_s << u"-0,0001"_s;
+    QTest::newRow("0,00005 rounds up") << u"0,00005"_s << u"0,0001"_s;
+    QTest::newRow("-0,00004 is zero") << u"-0,00004"_s << u"0,00"_s;
+    QTest::newRow("twelve nines, negative") << u"-999999999999"_s << u"-999999999999,00"_s;
 }
 
 void TestPriceLists::normalisePriceText() {
     QFETCH(QString, text);
     QFETCH(QString, result);
     QCOMPARE(NormalisePriceText(text), result);
+    // The field normalises again at every focus change: nothing may drift.
+    QCOMPARE(NormalisePriceText(result), result);
 }
 
 void TestPriceLists::completePriceText_data() {

@@ -167,10 +167,14 @@ QString NormalisePriceText(const QString& text) {
     const std::optional<long double> number = ParsePriceNumber(text);
     if (!number)
         return zero;
-    const std::optional<double> rounded = RoundHalfUp(*number, 4);
+    // A negative value (only a pasted one) rounds its magnitude and gets its
+    // sign back: the added half, truncated toward zero, would pull it up one
+    // step at every pass, -5 to -4,9999 and on to -4,9998.
+    const bool negative = *number < 0;
+    const std::optional<double> rounded = RoundHalfUp(negative ? -*number : *number, 4);
     if (!rounded)
         return zero;
-    return CompletePriceText(FormatGeneralNumber(*rounded));
+    return CompletePriceText(FormatGeneralNumber(negative ? -*rounded : *rounded));
 }
 
 QString FixedColumn(const QString& value, int width) {

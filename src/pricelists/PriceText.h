@@ -36,7 +36,8 @@ QString FormatGeneralNumber(long double value);
 QString CompletePriceText(const QString& text);
 
 // What the price field holds after the user leaves it: a price with two to
-// four decimals, or "0,00" for anything that is not a number.
+// four decimals, or "0,00" for anything that is not a number. A negative
+// value is rounded on its magnitude, so normalising again changes nothing.
 QString NormalisePriceText(const QString& text);
 
 // A fixed column: the value trimmed, padded with spaces and cut to the width.
