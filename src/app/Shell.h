@@ -35,4 +35,5 @@ void DestroyWindows();
 void EndProgram();
 
 // Tests observe the end of the program instead; an empty hook restores it.
-void SetEndProgramHook(std::function<void()> hook);
+// Returns the hook it replaces.
+std::function<void()> SetEndProgramHook(std::function<void()> hook);

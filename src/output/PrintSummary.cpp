@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <utility>
+
 namespace {
 
 PrintHook& Hook() {
@@ -57,6 +59,6 @@ void PrintSummary(ReportLayout& layout, const QString& title, const QStringList&
         PrintThroughDialog(layout.reportName(), pages, parent);
 }
 
-void SetPrintHook(PrintHook hook) {
-    Hook() = std::move(hook);
+PrintHook SetPrintHook(PrintHook hook) {
+    return std::exchange(Hook(), std::move(hook));
 }

@@ -15,6 +15,7 @@ void PrintSummary(ReportLayout& layout, const QString& title, const QStringList&
                   QWidget* parent = nullptr);
 
 // Replaces the print dialog and the printer: the hook receives the report
-// name and the laid-out pages. An empty hook restores real printing.
+// name and the laid-out pages. An empty hook restores real printing. Returns
+// the hook it replaces.
 using PrintHook = std::function<void(const QString& reportName, const QVector<ReportPage>& pages)>;
-void SetPrintHook(PrintHook hook);
+PrintHook SetPrintHook(PrintHook hook);

@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include <utility>
+
 namespace {
 QDateTime& Fixed() {
     static QDateTime moment;
@@ -11,6 +13,6 @@ QDateTime CurrentDateTime() {
     return Fixed().isValid() ? Fixed() : QDateTime::currentDateTime();
 }
 
-void SetFixedDateTime(const QDateTime& moment) {
-    Fixed() = moment;
+QDateTime SetFixedDateTime(const QDateTime& moment) {
+    return std::exchange(Fixed(), moment);
 }

@@ -6,4 +6,5 @@
 QDateTime CurrentDateTime();
 
 // Fixes the clock at a moment; an invalid moment restores the system clock.
-void SetFixedDateTime(const QDateTime& moment);
+// Returns the moment it replaces (invalid for the system clock).
+QDateTime SetFixedDateTime(const QDateTime& moment);

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace {
 
 MessageHook& Hook() {
@@ -56,6 +58,6 @@ bool confirm(QWidget* parent, const QString& text) {
     return Show(parent, MessageKind::Confirm, text);
 }
 
-void SetMessageHook(MessageHook hook) {
-    Hook() = std::move(hook);
+MessageHook SetMessageHook(MessageHook hook) {
+    return std::exchange(Hook(), std::move(hook));
 }

@@ -23,6 +23,6 @@ bool confirm(QWidget* parent, const QString& text);
 
 // Replaces the message boxes: the hook gets each message and, for a
 // confirmation, returns the answer (true for Yes). An empty hook restores the
-// real message boxes.
+// real message boxes. Returns the hook it replaces.
 using MessageHook = std::function<bool(MessageKind kind, const QString& text)>;
-void SetMessageHook(MessageHook hook);
+MessageHook SetMessageHook(MessageHook hook);

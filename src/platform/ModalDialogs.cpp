@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 namespace {
 ModalHook& Hook() {
     static ModalHook hook;
@@ -20,6 +22,6 @@ int ShowModal(QDialog* dialog) {
     return dialog->result();
 }
 
-void SetModalHook(ModalHook hook) {
-    Hook() = std::move(hook);
+ModalHook SetModalHook(ModalHook hook) {
+    return std::exchange(Hook(), std::move(hook));
 }

@@ -10,6 +10,7 @@ int ShowModal(QDialog* dialog);
 
 // Replaces the modal showing: the hook receives the dialog, drives its
 // controls and returns when the dialog has been closed (nested dialogs reach
-// the hook too). An empty hook restores the real modal showing.
+// the hook too). An empty hook restores the real modal showing. Returns the
+// hook it replaces.
 using ModalHook = std::function<void(QDialog* dialog)>;
-void SetModalHook(ModalHook hook);
+ModalHook SetModalHook(ModalHook hook);
