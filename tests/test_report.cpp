@@ -88,6 +88,27 @@ private slots:
         QVERIFY(Near(date[0].box.width(), MmToUnits(272)));
         QCOMPARE(date[0].text, DateText());
     }
+    // [DATE] is evaluated in the date bar only: a table named "[DATE]"
+    // prints its title, and its line, exactly as passed.
+    void onlyTheDateBarEvaluatesDate_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("table named [DATE]")
+            << QStringLiteral("Comanda al tavolo [DATE] del giorno 12/03/2024 alle ore 20:15:33")
+            << QStringLiteral("[DATE]");
+        QTest::newRow("title is [DATE]") << QStringLiteral("[DATE]") << QStringLiteral("1   Acqua");
+    }
+
+    void onlyTheDateBarEvaluatesDate() {
+        QFETCH(QString, title);
+        QFETCH(QString, line);
+        ReportLayout layout(TicketReportName);
+        const QVector<ReportPage> pages = Print(layout, title, {line});
+        QCOMPARE(TextsOf(pages[0], QStringLiteral("txtTitolo")).value(0).text, title);
+        QCOMPARE(TextsOf(pages[0], QStringLiteral("txtRiepilogo")).value(0).text, line);
+        QCOMPARE(TextsOf(pages[0], QStringLiteral("txtPagina")).value(0).text, DateText());
+    }
+
 
     void barsAndSummaryHaveTheirFontsAndColours() {
         ReportLayout layout(TicketReportName);

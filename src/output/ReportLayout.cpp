@@ -138,10 +138,15 @@ QVector<ReportPage> ReportLayout::layOut(const QDate& date) const {
         }
         if (y + band.height > PrintableHeight && y > 0)
             newPage();
-        for (const ReportTextObject& object : band.objects)
-            pages.last().texts.append(Place(object, y + object.geometry.y(),
-                                            WithDate(object.lines.join(u'\n'), date),
-                                            object.geometry.height()));
+        for (const ReportTextObject& object : band.objects) {
+            // [DATE] is the layout's only expression, and only the date bar
+            // has it: a title holding the same letters prints as passed.
+            QString text = object.lines.join(u'\n');
+            if (object.name == u"txtPagina")
+                text = WithDate(text, date);
+            pages.last().texts.append(
+                Place(object, y + object.geometry.y(), text, object.geometry.height()));
+        }
         y += band.height;
     }
     return pages;
