@@ -44,7 +44,7 @@ const QByteArray EmptySettings = "[Destinatari Comande]\r\nIndirizzi Email=\r\n"
 const QString Subject = u"Ordinazione tavolo 7 del giorno 05/03/2024 alle ore 20:15"_s;
 const QString Message = u"ELENCO PORTATE: --- 2    Pizza margherita --- 1    Acqua naturale"_s;
 
-enum class CloseWay { Chiudi, Escape, WindowSystem };
+enum class CloseWay { Chiudi, EnterOnChiudi, Escape, WindowSystem };
 
 struct RecordedMessage {
     MessageKind kind;
@@ -63,6 +63,10 @@ void Paste(QWidget* field, const QString& text) {
 void Type(QWidget* field, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c),
+    case CloseWay::EnterOnChiudi:
+        window->btnChiudi->setFocus();
+        QTest::keyClick(window->btnChiudi, Qt::Key_Return);
+        break;
                             Qt::NoModifier);
 }
 
@@ -184,6 +188,11 @@ void TestEmailWindow::windowAsOpened() {
         QVERIFY(window->isModal());
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY2(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
+        for (QPushButton* button : {window->btnChiudi, window->btnInvia}) {
+            QCOMPARE(button->font().family(), u"Verdana"_s);
+            QCOMPARE(button->font().pointSize(), 14);
+            QCOMPARE(button->font().weight(), QFont::Normal);
+        }
                             Qt::WindowContextHelpButtonHint)),
                  "the title bar offers buttons");
 
@@ -230,6 +239,9 @@ void TestEmailWindow::windowAsOpened() {
 void TestEmailWindow::closeStoresRecipients_data() {
     QTest::addColumn<CloseWay>("way");
     QTest::addColumn<QByteArray>("before"); // null: no settings file
+    QTest::newRow("Enter on Chiudi, value replaced")
+        << CloseWay::EnterOnChiudi << QByteArray() << u"x@y.it"_s
+        << QByteArray("[Destinatari Comande]\r\nIndirizzi Email=x@y.it\r\n");
     QTest::addColumn<QString>("pasted");    // null: the field is left as shown
     QTest::addColumn<QByteArray>("after");
 

@@ -225,6 +225,65 @@ private slots:
 
     void focusHighlightFollowsTheFocus() {
         ShellFixture shell;
+    // Enter on a focused button presses it, as the space bar does.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<bool>("inChangeWindow");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shownAfter"); // empty: the program ends
+        QTest::newRow("password window, Esci")
+            << false << "cmdEsci" << int(Qt::Key_Return) << QString();
+        QTest::newRow("password window, Cambia password, keypad Enter")
+            << false << "btnCambiaPassword" << int(Qt::Key_Enter) << "TfrmCambiaPassword";
+        QTest::newRow("change window, Chiudi")
+            << true << "cmdEsci" << int(Qt::Key_Return) << "TfrmPassword";
+    }
+
+    void enterPressesTheFocusedButton() {
+        QFETCH(bool, inChangeWindow);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(QString, shownAfter);
+        ShellFixture shell;
+        if (inChangeWindow)
+            QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
+        QWidget* window =
+            inChangeWindow ? static_cast<QWidget*>(Kept().CambiaPassword) : Kept().Password;
+        QApplication::setActiveWindow(window);
+        QPushButton* focused = Button(window, qPrintable(button));
+        focused->setFocus();
+        QVERIFY(focused->hasFocus());
+
+        QTest::keyClick(focused, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(shell.programEnds, shownAfter.isEmpty() ? 1 : 0);
+        if (!shownAfter.isEmpty()) {
+            QVERIFY(!window->isVisible());
+            QWidget* shown = shownAfter == u"TfrmPassword" ? static_cast<QWidget*>(Kept().Password)
+                                                           : Kept().CambiaPassword;
+            QVERIFY2(shown->isVisible(), qPrintable(shownAfter));
+        }
+        QVERIFY(shell.messages.isEmpty());
+    }
+
+    // A button that had the focus does not answer Enter in the field after.
+    void enterInThePasswordFieldPressesNoOtherButton() {
+        ShellFixture shell;
+        QApplication::setActiveWindow(Kept().Password);
+        QLineEdit* field = Field(Kept().Password, "txtPassword");
+        Button(Kept().Password, "cmdEsci")->setFocus();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(shell.programEnds, 0);
+        QVERIFY(shell.messages.isEmpty());
+        QVERIFY(Kept().Password->isVisible());
+        QTest::keyClicks(field, QStringLiteral("margherita"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(Texts(shell.messages), QStringList{WrongPassword});
+        QCOMPARE(shell.programEnds, 0);
+        QVERIFY(field->hasFocus());
+    }
+
         QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
         QWidget* change = Kept().CambiaPassword;
         QApplication::setActiveWindow(change);

@@ -148,9 +148,9 @@ TfrmInvioEmail::TfrmInvioEmail(QWidget* owner) : QDialog(owner) {
     ApplyFieldStyle(txtMessaggio);
 
     btnChiudi = WindowButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
-                             QStringLiteral("chiudi"), ButtonLook::Light, 14, this);
+                             QStringLiteral("chiudi"), ButtonLook::Light, 14, this, QFont::Normal);
     btnInvia = WindowButton(QStringLiteral("btnInvia"), QStringLiteral("Invia e-mail"),
-                            QStringLiteral("invia"), ButtonLook::Primary, 14, this);
+                            QStringLiteral("invia"), ButtonLook::Primary, 14, this, QFont::Normal);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(14);

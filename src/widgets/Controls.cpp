@@ -9,10 +9,17 @@
 #include <QSvgRenderer>
 
 QPushButton* WindowButton(const QString& name, const QString& text, const QString& iconName,
-                          ButtonLook look, int pointSize, QWidget* parent) {
+                          ButtonLook look, int pointSize, QWidget* parent, QFont::Weight weight) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setFont(FamilyFont(QStringLiteral("Verdana"), pointSize, true));
+    QFont font = FamilyFont(QStringLiteral("Verdana"), pointSize);
+    font.setWeight(weight);
+    button->setFont(font);
+    // Enter on the focused button presses it. Inside a dialog this is Qt's
+    // own choice already, default-button handling included; a kept window
+    // has no default button, so the key reaches no other button. A field's
+    // Enter never gets here: the field has the focus, not the button.
+    button->setAutoDefault(true);
     button->setMinimumHeight(48);
     button->setCursor(Qt::PointingHandCursor);
     if (!iconName.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QString>
 
@@ -16,9 +17,13 @@ enum class ButtonLook {
 };
 
 // A rounded button with an optional artwork icon; crimson edge under the
-// pointer, yellow edge while it has the focus, greyed while disabled.
+// pointer, yellow edge while it has the focus, greyed while disabled. Its
+// Verdana text is bold unless a window asks for another weight. Enter presses
+// it while it has the focus, as the space bar does, in dialogs and in kept
+// windows alike.
 QPushButton* WindowButton(const QString& name, const QString& text, const QString& iconName,
-                          ButtonLook look, int pointSize, QWidget* parent);
+                          ButtonLook look, int pointSize, QWidget* parent,
+                          QFont::Weight weight = QFont::Bold);
 
 // A picture of the artwork as a button icon, sharp on high-density screens.
 QIcon ArtworkIcon(const QString& iconName, int side);
