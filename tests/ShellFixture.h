@@ -1,68 +1,43 @@
 #pragma once
 
 // What every GUI flow test of the shell starts from: a fresh program folder
-// holding the initial password store, recorded message boxes, dialogs and
-// desktop hand-offs, and the kept windows created as at start-up.
+// holding the initial password store, recorded message boxes, dialogs,
+// desktop hand-offs and program ends, and the kept windows created as at
+// start-up. The recorders are those of Seams.h; the fixture names what they
+// hold.
+
+#include "Seams.h"
+#include "TestFiles.h"
 
 #include "access/PasswordStore.h"
-#include "app/OpenURL.h"
-#include "app/ProgramFolder.h"
 #include "app/Shell.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
 
-#include <QDialog>
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QVector>
-
-#include <functional>
-#include <memory>
-
-struct RecordedMessage {
-    MessageKind kind;
-    QString text;
-};
+#include <QTest>
 
 class ShellFixture {
+    // Installed before the windows are created, restored after they are gone.
+    ProgramFolderScope m_folder;
+    MessageRecorder m_messages;
+    ModalRecorder m_dialogs;
+    DesktopRecorder m_desktop;
+    ProgramEndRecorder m_ends;
+
 public:
     ShellFixture() {
-        SetProgramFolder(folder.path());
-        writeStore(PasswordStoreContent(QStringLiteral("bruschettavolo")));
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            messages.append({kind, text});
-            return true;
-        });
-        SetModalHook([this](QDialog* dialog) {
-            dialogs.append(dialog->objectName());
-            if (onDialog)
-                onDialog(dialog);
-        });
-        TMisc::SetOpenHook([this](const QString& text) { opened.append(text); });
-        SetEndProgramHook([this] { ++programEnds; });
+        if (!writeStore(PasswordStoreContent(QStringLiteral("bruschettavolo"))))
+            QTest::qFail("cannot write the password store", __FILE__, __LINE__);
         CreateWindows();
     }
+    ~ShellFixture() { DestroyWindows(); }
+    Q_DISABLE_COPY_MOVE(ShellFixture)
 
-    ~ShellFixture() {
-        DestroyWindows();
-        SetMessageHook({});
-        SetModalHook({});
-        TMisc::SetOpenHook({});
-        SetEndProgramHook({});
-        SetProgramFolder({});
-    }
+    bool writeStore(const QByteArray& content) { return WriteBytes(PasswordStorePath(), content); }
 
-    void writeStore(const QByteArray& content) {
-        QFile store(PasswordStorePath());
-        store.open(QIODevice::WriteOnly);
-        store.write(content);
-    }
-
-    QTemporaryDir folder;
-    QVector<RecordedMessage> messages;
-    QStringList dialogs;                    // object names of the dialogs shown, in order
-    std::function<void(QDialog*)> onDialog; // drives a dialog while it is shown
-    QStringList opened;                     // texts handed to the desktop
-    int programEnds = 0;
+    const ProgramFolderScope& folder = m_folder;
+    QVector<RecordedMessage>& messages = m_messages.shown;
+    QQueue<bool>& confirmations = m_messages.answers;   // Yes once used up
+    QStringList& dialogs = m_dialogs.shown;             // object names, in the order shown
+    ModalRecorder::Driver& onDialog = m_dialogs.driver; // works on each dialog while it shows
+    QStringList& opened = m_desktop.opened;             // texts handed to the desktop
+    int& programEnds = m_ends.count;
 };

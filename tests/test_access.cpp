@@ -3,8 +3,8 @@
 // writes the initial store.
 #include "access/Crypt.h"
 #include "access/PasswordStore.h"
-#include "app/ProgramFolder.h"
 
+#include "Seams.h"
 #include "TestFiles.h"
 
 #include <QtTest>
@@ -40,15 +40,11 @@ QString SwapAsciiCase(const QString& text) {
 
 // A program folder of its own, with a store file of the given content.
 struct StoreFolder {
-    QTemporaryDir dir;
+    ProgramFolderScope dir;
     explicit StoreFolder(const QByteArray& content = {}, bool write = true) {
-        if (!dir.isValid())
-            qFatal("cannot create a temporary program folder");
-        SetProgramFolder(dir.path());
         if (write && !WriteBytes(PasswordStorePath(), content))
             qFatal("cannot write the password store of the test");
     }
-    ~StoreFolder() { SetProgramFolder(QString()); }
 };
 
 } // namespace

@@ -1,13 +1,10 @@
 // The e-mail window: the recipients kept in "Orbisala.ini" across openings,
 // the three checks before sending, the link handed to the mail program whole,
 // and the keys of its three fields.
-#include "app/OpenURL.h"
-#include "app/ProgramFolder.h"
 #include "output/InvioEmail.h"
 #include "output/MailtoLink.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
 
+#include "Seams.h"
 #include "TestFiles.h"
 
 #include <QApplication>
@@ -24,7 +21,7 @@
 #include <QtTest>
 
 #include <functional>
-#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -46,11 +43,6 @@ const QString Message = u"ELENCO PORTATE: --- 2    Pizza margherita --- 1    Acq
 
 enum class CloseWay { Chiudi, EnterOnChiudi, Escape, WindowSystem };
 
-struct RecordedMessage {
-    MessageKind kind;
-    QString text;
-};
-
 // Puts a text into a field the way the user pastes it: through the clipboard
 // and Ctrl+V, replacing what the field held.
 void Paste(QWidget* field, const QString& text) {
@@ -63,10 +55,6 @@ void Paste(QWidget* field, const QString& text) {
 void Type(QWidget* field, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c),
-    case CloseWay::EnterOnChiudi:
-        window->btnChiudi->setFocus();
-        QTest::keyClick(window->btnChiudi, Qt::Key_Return);
-        break;
                             Qt::NoModifier);
 }
 
@@ -74,6 +62,10 @@ void Close(TfrmInvioEmail* window, CloseWay way) {
     switch (way) {
     case CloseWay::Chiudi:
         QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
+        break;
+    case CloseWay::EnterOnChiudi:
+        window->btnChiudi->setFocus();
+        QTest::keyClick(window->btnChiudi, Qt::Key_Return);
         break;
     case CloseWay::Escape:
         QTest::keyClick(window->txtOggetto, Qt::Key_Escape);
@@ -127,34 +119,27 @@ private slots:
 private:
     // Opens a fresh window pre-filled with the subject and message, lets
     // `drive` work on it while it shows, and returns once it has closed and
-    // been destroyed.
+    // been destroyed. Called inside TEST_STEP, so that a failed check in
+    // `drive` stops the test.
     void Drive(const QString& subject, const QString& message,
                const std::function<void(TfrmInvioEmail*)>& drive);
     QString SettingsPath() const { return m_folder->filePath(u"Orbisala.ini"_s); }
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QStringList m_opened;
-    QList<RecordedMessage> m_messages;
+    // Each test's own, installed by init() and put back by cleanup().
+    std::optional<ProgramFolderScope> m_folder;
+    std::optional<DesktopRecorder> m_desktop;
+    std::optional<MessageRecorder> m_messages;
 };
 
 void TestEmailWindow::init() {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    SetProgramFolder(m_folder->path());
-    m_opened.clear();
-    m_messages.clear();
-    TMisc::SetOpenHook([this](const QString& text) { m_opened << text; });
-    SetMessageHook([this](MessageKind kind, const QString& text) {
-        m_messages.append({kind, text});
-        return true;
-    });
+    m_folder.emplace();
+    m_desktop.emplace();
+    m_messages.emplace();
 }
 
 void TestEmailWindow::cleanup() {
-    SetModalHook({});
-    SetMessageHook({});
-    TMisc::SetOpenHook({});
-    SetProgramFolder(QString());
+    m_messages.reset();
+    m_desktop.reset();
     m_folder.reset();
 }
 
@@ -162,9 +147,7 @@ void TestEmailWindow::Drive(const QString& subject, const QString& message,
                             const std::function<void(TfrmInvioEmail*)>& drive) {
     QWidget opener;
     QPointer<TfrmInvioEmail> shown;
-    int openings = 0;
-    SetModalHook([&](QDialog* dialog) {
-        ++openings;
+    ModalRecorder dialogs([&](QDialog* dialog) {
         shown = qobject_cast<TfrmInvioEmail*>(dialog);
         QVERIFY(shown);
         QVERIFY(shown->isVisible());
@@ -172,15 +155,16 @@ void TestEmailWindow::Drive(const QString& subject, const QString& message,
         drive(shown);
     });
     OpenInvioEmail(&opener, subject, message);
-    SetModalHook({});
-    QCOMPARE(openings, 1);
+    if (dialogs.driverFailed())
+        return;
+    QCOMPARE(dialogs.shown, QStringList{u"TfrmInvioEmail"_s});
     QVERIFY2(shown.isNull(), "the window outlives its closing");
 }
 
 // ------------------------------------------------------------------ The window
 
 void TestEmailWindow::windowAsOpened() {
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         QCOMPARE(window->objectName(), u"TfrmInvioEmail"_s);
         QCOMPARE(window->windowTitle(), u" Invio comanda tramite e-mail"_s);
         QCOMPARE(window->size(), QSize(862, 561));
@@ -188,11 +172,6 @@ void TestEmailWindow::windowAsOpened() {
         QVERIFY(window->isModal());
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY2(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
-        for (QPushButton* button : {window->btnChiudi, window->btnInvia}) {
-            QCOMPARE(button->font().family(), u"Verdana"_s);
-            QCOMPARE(button->font().pointSize(), 14);
-            QCOMPARE(button->font().weight(), QFont::Normal);
-        }
                             Qt::WindowContextHelpButtonHint)),
                  "the title bar offers buttons");
 
@@ -209,6 +188,11 @@ void TestEmailWindow::windowAsOpened() {
             QVERIFY2(texts.contains(text), qPrintable("not shown: " + text));
         QCOMPARE(window->btnChiudi->text(), u"Chiudi"_s);
         QCOMPARE(window->btnInvia->text(), u"Invia e-mail"_s);
+        for (QPushButton* button : {window->btnChiudi, window->btnInvia}) {
+            QCOMPARE(button->font().family(), u"Verdana"_s);
+            QCOMPARE(button->font().pointSize(), 14);
+            QCOMPARE(button->font().weight(), QFont::Normal);
+        }
         QVERIFY2(window->btnChiudi->geometry().right() < window->btnInvia->geometry().left(),
                  "Chiudi does not stand left of Invia e-mail");
 
@@ -231,7 +215,7 @@ void TestEmailWindow::windowAsOpened() {
                  QStringList({u"txtOggetto"_s, u"txtMessaggio"_s, u"btnChiudi"_s, u"btnInvia"_s}));
         QCOMPARE(window->message(), Message);
         window->close();
-    });
+    }));
 }
 
 // ------------------------------------------------- The recipients in the file
@@ -239,9 +223,6 @@ void TestEmailWindow::windowAsOpened() {
 void TestEmailWindow::closeStoresRecipients_data() {
     QTest::addColumn<CloseWay>("way");
     QTest::addColumn<QByteArray>("before"); // null: no settings file
-    QTest::newRow("Enter on Chiudi, value replaced")
-        << CloseWay::EnterOnChiudi << QByteArray() << u"x@y.it"_s
-        << QByteArray("[Destinatari Comande]\r\nIndirizzi Email=x@y.it\r\n");
     QTest::addColumn<QString>("pasted");    // null: the field is left as shown
     QTest::addColumn<QByteArray>("after");
 
@@ -258,6 +239,9 @@ void TestEmailWindow::closeStoresRecipients_data() {
     QTest::newRow("Chiudi, field emptied, other lines kept")
         << CloseWay::Chiudi << others + "[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n"
         << QString() << others + "[Destinatari Comande]\r\nIndirizzi Email=\r\n";
+    QTest::newRow("Enter on Chiudi, value replaced")
+        << CloseWay::EnterOnChiudi << QByteArray() << u"x@y.it"_s
+        << QByteArray("[Destinatari Comande]\r\nIndirizzi Email=x@y.it\r\n");
     QTest::newRow("Escape, value replaced, other lines kept")
         << CloseWay::Escape << "[Destinatari Comande]\r\nIndirizzi Email=a@b.it\r\n" + others
         << u" x@y.it "_s << "[Destinatari Comande]\r\nIndirizzi Email=x@y.it\r\n" + others;
@@ -271,7 +255,7 @@ void TestEmailWindow::closeStoresRecipients() {
     if (!before.isNull())
         QVERIFY(WriteBytes(SettingsPath(), before));
 
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         if (!pasted.isNull())
             Paste(window->txtDestinatari, pasted);
         else if (!before.isNull()) // empty the field shown from the file
@@ -280,51 +264,52 @@ void TestEmailWindow::closeStoresRecipients() {
                  "the settings file changed before the window closed");
         Close(window, way);
         QVERIFY2(!window->isVisible(), "the window stays open");
-    });
+    }));
     QCOMPARE(ReadBytes(SettingsPath()), after);
-    QVERIFY2(m_opened.isEmpty(), "closing handed something to the mail program");
-    QCOMPARE(m_messages.size(), 0);
+    QVERIFY2(m_desktop->opened.isEmpty(), "closing handed something to the mail program");
+    QCOMPARE(m_messages->shown.size(), 0);
 }
 
 void TestEmailWindow::recipientsReadBackOnNextOpening() {
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         Paste(window->txtDestinatari, u"  cucina@trattoria.it,cassa@trattoria.it  "_s);
         window->txtOggetto->setText(u"Oggetto cambiato"_s);
         Close(window, CloseWay::Chiudi);
-    });
+    }));
 
     // The next opening is a new window: the recipients come back from the
     // file without their blanks, the subject and message from the opener.
-    Drive(u"Ordinazione tavolo 9"_s, u"ELENCO PORTATE: --- 1    Caffè"_s,
-          [&](TfrmInvioEmail* window) {
-              QCOMPARE(window->txtDestinatari->text(), u"cucina@trattoria.it,cassa@trattoria.it"_s);
-              QCOMPARE(window->txtOggetto->text(), u"Ordinazione tavolo 9"_s);
-              QCOMPARE(window->message(), u"ELENCO PORTATE: --- 1    Caffè"_s);
-              Close(window, CloseWay::Chiudi);
-          });
+    TEST_STEP(Drive(u"Ordinazione tavolo 9"_s, u"ELENCO PORTATE: --- 1    Caffè"_s,
+                    [&](TfrmInvioEmail* window) {
+                        QCOMPARE(window->txtDestinatari->text(),
+                                 u"cucina@trattoria.it,cassa@trattoria.it"_s);
+                        QCOMPARE(window->txtOggetto->text(), u"Ordinazione tavolo 9"_s);
+                        QCOMPARE(window->message(), u"ELENCO PORTATE: --- 1    Caffè"_s);
+                        Close(window, CloseWay::Chiudi);
+                    }));
 
     // A file edited outside the program: section and key in other case,
     // blanks around the value.
     QVERIFY(WriteBytes(SettingsPath(),
                        "[destinatari comande]\r\nINDIRIZZI EMAIL =  bar@sala.it  \r\n"));
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         QCOMPARE(window->txtDestinatari->text(), u"bar@sala.it"_s);
         Close(window, CloseWay::Chiudi);
-    });
+    }));
 }
 
 void TestEmailWindow::unusableSettingsFileGoesUnnoticed() {
     // A folder where the settings file belongs can be neither read nor
     // written: the field starts empty, the window closes, nothing is said.
     QVERIFY(QDir(m_folder->path()).mkdir(u"Orbisala.ini"_s));
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         QCOMPARE(window->txtDestinatari->text(), QString());
         Paste(window->txtDestinatari, u"cucina@trattoria.it"_s);
         Close(window, CloseWay::Chiudi);
         QVERIFY(!window->isVisible());
-    });
+    }));
     QVERIFY(QFileInfo(SettingsPath()).isDir());
-    QCOMPARE(m_messages.size(), 0);
+    QCOMPARE(m_messages->shown.size(), 0);
 }
 
 // --------------------------------------------------------------------- Sending
@@ -362,7 +347,7 @@ void TestEmailWindow::sendHandsOffWholeText() {
     QFETCH(QString, message);
     QFETCH(QString, link);
 
-    Drive(subject, QString(), [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(subject, QString(), [&](TfrmInvioEmail* window) {
         Paste(window->txtDestinatari, recipients);
         Paste(window->txtMessaggio, message);
         QCOMPARE(window->message(), message);
@@ -371,12 +356,12 @@ void TestEmailWindow::sendHandsOffWholeText() {
                  link);
 
         QTest::mouseClick(window->btnInvia, Qt::LeftButton);
-        QCOMPARE(m_messages.size(), 0);
-        QCOMPARE(m_opened.size(), 1);
+        QCOMPARE(m_messages->shown.size(), 0);
+        QCOMPARE(m_desktop->opened.size(), 1);
         QVERIFY2(window->isVisible(), "sending closed the window");
 
         // The desktop gets the link in quotes, each field percent-encoded.
-        const QString handed = m_opened.at(0);
+        const QString handed = m_desktop->opened.at(0);
         QVERIFY2(handed.size() > 2 && handed.startsWith(u'"') && handed.endsWith(u'"'),
                  qPrintable(handed));
         const QString inner = handed.mid(1, handed.size() - 2);
@@ -404,9 +389,9 @@ void TestEmailWindow::sendHandsOffWholeText() {
 
         // The same link can be handed on again.
         QTest::mouseClick(window->btnInvia, Qt::LeftButton);
-        QCOMPARE(m_opened, QStringList({handed, handed}));
+        QCOMPARE(m_desktop->opened, QStringList({handed, handed}));
         window->close();
-    });
+    }));
 }
 
 void TestEmailWindow::emptyFieldWarns_data() {
@@ -441,23 +426,23 @@ void TestEmailWindow::emptyFieldWarns() {
     QFETCH(QString, warning);
     QFETCH(QString, focus);
 
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         window->txtDestinatari->setText(recipients);
         window->txtOggetto->setText(subject);
         window->txtMessaggio->setPlainText(message);
         window->btnChiudi->setFocus();
 
         QTest::mouseClick(window->btnInvia, Qt::LeftButton);
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages.at(0).kind, MessageKind::Warning);
-        QCOMPARE(m_messages.at(0).text, warning);
+        QCOMPARE(m_messages->shown.size(), 1);
+        QCOMPARE(m_messages->shown.at(0).kind, MessageKind::Warning);
+        QCOMPARE(m_messages->shown.at(0).text, warning);
         QCOMPARE(FocusName(window), focus);
-        QVERIFY2(m_opened.isEmpty(), "an incomplete e-mail was handed on");
+        QVERIFY2(m_desktop->opened.isEmpty(), "an incomplete e-mail was handed on");
         QVERIFY(window->isVisible());
         // The fields stay as they were.
         QCOMPARE(window->txtOggetto->text(), subject);
         window->close();
-    });
+    }));
 }
 
 // ------------------------------------------------------------------------ Keys
@@ -498,7 +483,7 @@ void TestEmailWindow::typedRecipients() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
 
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         window->txtDestinatari->setFocus();
         Type(window->txtDestinatari, typed);
         QCOMPARE(window->txtDestinatari->text(), shown);
@@ -506,14 +491,14 @@ void TestEmailWindow::typedRecipients() {
         Type(window->txtOggetto, u" è/<>"_s);
         QCOMPARE(window->txtOggetto->text(), Subject + u" è/<>"_s);
         Close(window, CloseWay::Chiudi);
-    });
+    }));
     QCOMPARE(ReadBytes(SettingsPath()),
              "[Destinatari Comande]\r\nIndirizzi Email=" + shown.toLatin1() + "\r\n");
 }
 
 void TestEmailWindow::composedLettersRefused() {
     // Letters built with a dead key reach the field as committed text.
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         window->txtDestinatari->setFocus();
         Type(window->txtDestinatari, u"caff"_s);
         QInputMethodEvent composed(QString(), {});
@@ -524,13 +509,13 @@ void TestEmailWindow::composedLettersRefused() {
         QApplication::sendEvent(window->txtDestinatari, &mixed);
         QCOMPARE(window->txtDestinatari->text(), u"caff@bãr.it"_s);
         window->close();
-    });
+    }));
 }
 
 void TestEmailWindow::pastedAndStoredTextUnfiltered() {
     QVERIFY(WriteBytes(SettingsPath(),
                        "[Destinatari Comande]\r\nIndirizzi Email=Cucina <cucina@bar.it>\r\n"));
-    Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         QCOMPARE(window->txtDestinatari->text(), u"Cucina <cucina@bar.it>"_s);
         window->txtDestinatari->setCursorPosition(window->txtDestinatari->text().size());
         QApplication::clipboard()->setText(u", Caffè Sala/2 <sala@bar.it>"_s);
@@ -538,7 +523,7 @@ void TestEmailWindow::pastedAndStoredTextUnfiltered() {
         QCOMPARE(window->txtDestinatari->text(),
                  u"Cucina <cucina@bar.it>, Caffè Sala/2 <sala@bar.it>"_s);
         Close(window, CloseWay::Chiudi);
-    });
+    }));
     QCOMPARE(ReadBytes(SettingsPath()),
              QByteArray("[Destinatari Comande]\r\nIndirizzi Email=Cucina <cucina@bar.it>, Caff\xe8 "
                         "Sala/2 <sala@bar.it>\r\n"));
@@ -571,7 +556,7 @@ void TestEmailWindow::enterMovesFocus() {
     QFETCH(int, modifiers);
     QFETCH(QString, next);
 
-    Drive(Subject, u"riga uno"_s, [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(Subject, u"riga uno"_s, [&](TfrmInvioEmail* window) {
         window->txtDestinatari->setText(u"cucina@trattoria.it"_s);
         auto* widget = window->findChild<QWidget*>(field);
         QVERIFY(widget);
@@ -586,16 +571,17 @@ void TestEmailWindow::enterMovesFocus() {
         QCOMPARE(window->txtOggetto->text(), Subject);
         QCOMPARE(window->message(), u"riga uno"_s);
         QCOMPARE(window->txtMessaggio->blockCount(), 1);
-        QVERIFY2(m_opened.isEmpty() && m_messages.isEmpty(), "Enter pressed a button");
+        QVERIFY2(m_desktop->opened.isEmpty() && m_messages->shown.isEmpty(),
+                 "Enter pressed a button");
         QVERIFY2(window->isVisible(), "Enter closed the window");
         window->close();
-    });
+    }));
 }
 
 void TestEmailWindow::keyboardOnlySending() {
     // The waiter's way without the mouse: Enter after each field, and Enter
     // once more on "Invia e-mail".
-    Drive(QString(), QString(), [&](TfrmInvioEmail* window) {
+    TEST_STEP(Drive(QString(), QString(), [&](TfrmInvioEmail* window) {
         QCOMPARE(FocusName(window), u"txtDestinatari"_s);
         Type(window->focusWidget(), u"cucina@trattoria.it"_s);
         QTest::keyClick(window->focusWidget(), Qt::Key_Return);
@@ -604,12 +590,12 @@ void TestEmailWindow::keyboardOnlySending() {
         Type(window->focusWidget(), u"Conto"_s);
         QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         QCOMPARE(FocusName(window), u"btnInvia"_s);
-        QVERIFY(m_opened.isEmpty());
+        QVERIFY(m_desktop->opened.isEmpty());
         QTest::keyClick(window->focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_opened,
+        QCOMPARE(m_desktop->opened,
                  QStringList(u"\"mailto:cucina@trattoria.it?subject=Tavolo%203&body=Conto\""_s));
         window->close();
-    });
+    }));
 }
 
 QTEST_MAIN(TestEmailWindow)

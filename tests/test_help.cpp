@@ -1,14 +1,13 @@
 // The help: the three topics and their paragraphs, the help, information and
 // credits windows (opened fresh each time, their links, their close button),
 // and the PDF guide the build writes beside the program.
-#include "app/Maker.h"
-#include "app/OpenURL.h"
-#include "app/ProgramFolder.h"
 #include "help/Guida.h"
 #include "help/HelpTopics.h"
 #include "help/HelpWindows.h"
-#include "platform/ModalDialogs.h"
+#include "help/Maker.h"
 #include "widgets/LinkLabel.h"
+
+#include "Seams.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -22,11 +21,10 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
-#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -54,16 +52,14 @@ void Open(Window window, QWidget* opener) {
 }
 
 // Opens a window through the modal seam and lets `drive` work on it while it
-// is showing. Fails the calling test when nothing was shown.
+// is showing. Called inside TEST_STEP, so that a failed check in `drive`, or
+// a window that was not shown once, stops the test.
 void Drive(Window window, QWidget* opener, const std::function<void(QDialog*)>& drive) {
-    int shown = 0;
-    SetModalHook([&](QDialog* dialog) {
-        ++shown;
-        drive(dialog);
-    });
+    ModalRecorder dialogs(drive);
     Open(window, opener);
-    SetModalHook({});
-    QCOMPARE(shown, 1);
+    if (dialogs.driverFailed())
+        return;
+    QCOMPARE(dialogs.shown.size(), 1);
 }
 
 // What a read-only text shows: Qt keeps one paragraph break per CR LF.
@@ -114,22 +110,18 @@ private slots:
     void guideWrittenByTheBuild();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QStringList m_opened;
+    // Each test's own, installed by init() and put back by cleanup().
+    std::optional<ProgramFolderScope> m_folder;
+    std::optional<DesktopRecorder> m_desktop;
 };
 
 void TestHelp::init() {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    SetProgramFolder(m_folder->path());
-    m_opened.clear();
-    TMisc::SetOpenHook([this](const QString& text) { m_opened << text; });
+    m_folder.emplace();
+    m_desktop.emplace();
 }
 
 void TestHelp::cleanup() {
-    SetModalHook({});
-    TMisc::SetOpenHook({});
-    SetProgramFolder(QString());
+    m_desktop.reset();
     m_folder.reset();
 }
 
@@ -250,9 +242,7 @@ void TestHelp::helpWindowShowsTopic() {
 
     QWidget opener;
     QPointer<QDialog> shown;
-    int openings = 0;
-    SetModalHook([&](QDialog* dialog) {
-        ++openings;
+    ModalRecorder dialogs([&](QDialog* dialog) {
         shown = dialog;
         QCOMPARE(dialog->objectName(), u"TfrmGuida"_s);
         QCOMPARE(dialog->parentWidget(), &opener);
@@ -264,29 +254,32 @@ void TestHelp::helpWindowShowsTopic() {
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     });
-    OpenHelpTopic(&opener, topic);
-    QCOMPARE(openings, 1);
+    TEST_STEP(OpenHelpTopic(&opener, topic));
+    QCOMPARE(dialogs.shown.size(), 1);
     QVERIFY2(shown.isNull(), "the help window outlives its opening");
 }
 
 void TestHelp::helpWindowBeforeTheOpenerFillsIt() {
     TfrmGuida window;
     window.ensurePolished();
-    QCOMPARE(window.lblTitolo->text(), u"Argomento della guida."_s);
-    QCOMPARE(window.lblTitolo->font().family(), u"Arial"_s);
-    QCOMPARE(window.lblTitolo->font().pointSize(), 16);
-    QVERIFY(window.lblTitolo->font().bold());
-    QCOMPARE(window.lblTitolo->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
-    QVERIFY(window.txtGuida->toPlainText().isEmpty());
-    QCOMPARE(window.txtGuida->font().family(), u"Verdana"_s);
-    QCOMPARE(window.txtGuida->font().pointSize(), 12);
-    QVERIFY(window.txtGuida->font().bold());
+    auto* lblTitolo = window.findChild<QLabel*>(u"lblTitolo"_s);
+    auto* txtGuida = window.findChild<QPlainTextEdit*>(u"txtGuida"_s);
+    QVERIFY(lblTitolo && txtGuida);
+    QCOMPARE(lblTitolo->text(), u"Argomento della guida."_s);
+    QCOMPARE(lblTitolo->font().family(), u"Arial"_s);
+    QCOMPARE(lblTitolo->font().pointSize(), 16);
+    QVERIFY(lblTitolo->font().bold());
+    QCOMPARE(lblTitolo->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
+    QVERIFY(txtGuida->toPlainText().isEmpty());
+    QCOMPARE(txtGuida->font().family(), u"Verdana"_s);
+    QCOMPARE(txtGuida->font().pointSize(), 12);
+    QVERIFY(txtGuida->font().bold());
 }
 
 void TestHelp::secondOpeningIsFreshAndAtTheTop() {
     QWidget opener;
     QPointer<QDialog> first;
-    Drive(Window::Help, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(Window::Help, &opener, [&](QDialog* dialog) {
         first = dialog;
         auto* text = dialog->findChild<QPlainTextEdit*>(u"txtGuida"_s);
         QVERIFY(text);
@@ -295,16 +288,16 @@ void TestHelp::secondOpeningIsFreshAndAtTheTop() {
         QVERIFY2(bar->maximum() > 0, "the overview should need scrolling");
         bar->setValue(bar->maximum());
         text->moveCursor(QTextCursor::End);
-    });
+    }));
     QVERIFY2(first.isNull(), "the first help window was not destroyed");
 
-    Drive(Window::Help, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(Window::Help, &opener, [&](QDialog* dialog) {
         auto* text = dialog->findChild<QPlainTextEdit*>(u"txtGuida"_s);
         QVERIFY(text);
         QCOMPARE(text->verticalScrollBar()->value(), 0);
         QCOMPARE(text->textCursor().position(), 0);
         QCOMPARE(text->toPlainText(), AsShown(HelpTopicBody(HelpTopic::Overview)));
-    });
+    }));
 }
 
 // ---------------------------------------------------------- All three windows
@@ -337,7 +330,7 @@ void TestHelp::windowFrames() {
     QFETCH(QString, title);
 
     QWidget opener;
-    Drive(window, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(window, &opener, [&](QDialog* dialog) {
         QCOMPARE(dialog->objectName(), className);
         if (title.isEmpty())
             QVERIFY2(dialog->windowTitle().startsWith(u" Orbisala"_s),
@@ -369,7 +362,7 @@ void TestHelp::windowFrames() {
             const QRect area(control->mapTo(dialog, QPoint(0, 0)), control->size());
             QVERIFY2(dialog->rect().contains(area), qPrintable(control->objectName()));
         }
-    });
+    }));
 }
 
 void TestHelp::linkOpensItsTarget_data() {
@@ -398,19 +391,19 @@ void TestHelp::linkOpensItsTarget() {
     // A folder with blanks: the quotes keep the guide's path whole.
     const QString folder = m_folder->filePath(u"Sala e cucina"_s);
     QVERIFY(QDir().mkpath(folder));
-    SetProgramFolder(folder);
+    const ProgramFolderScope programFolder(folder);
     if (expected.contains("%1"_L1))
         expected = expected.arg(folder + u'/');
 
     QWidget opener;
-    Drive(window, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(window, &opener, [&](QDialog* dialog) {
         auto* target = dialog->findChild<QWidget*>(control);
         QVERIFY(target);
         QTest::mouseClick(target, Qt::LeftButton);
-        QCOMPARE(m_opened, QStringList{expected});
+        QCOMPARE(m_desktop->opened, QStringList{expected});
         QCOMPARE(dialog->findChild<LinkLabel*>(u"lnkWeb"_s)->textColour(), kDarkBlue);
         QVERIFY2(dialog->isVisible(), "following the link closed the window");
-    });
+    }));
 }
 
 void TestHelp::linkColourFollowsTheButton_data() {
@@ -430,17 +423,17 @@ void TestHelp::linkColourFollowsTheButton() {
     QFETCH(QString, control);
 
     QWidget opener;
-    Drive(window, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(window, &opener, [&](QDialog* dialog) {
         auto* link = dialog->findChild<LinkLabel*>(u"lnkWeb"_s);
         auto* target = dialog->findChild<QWidget*>(control);
         QVERIFY(link && target);
         QTest::mousePress(target, Qt::LeftButton);
         QCOMPARE(link->textColour(), kOrange);
-        QVERIFY2(m_opened.isEmpty(), "the link opened on press, before the click");
+        QVERIFY2(m_desktop->opened.isEmpty(), "the link opened on press, before the click");
         QTest::mouseRelease(target, Qt::LeftButton);
         QCOMPARE(link->textColour(), kDarkBlue);
-        QCOMPARE(m_opened.size(), 1);
-    });
+        QCOMPARE(m_desktop->opened.size(), 1);
+    }));
 }
 
 void TestHelp::pressOnLinkReleasedElsewhereOpensNothing_data() {
@@ -453,7 +446,7 @@ void TestHelp::pressOnLinkReleasedElsewhereOpensNothing() {
     QFETCH(QString, control);
 
     QWidget opener;
-    Drive(Window::Help, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(Window::Help, &opener, [&](QDialog* dialog) {
         auto* link = dialog->findChild<LinkLabel*>(u"lnkWeb"_s);
         auto* target = dialog->findChild<QWidget*>(control);
         QVERIFY(link && target);
@@ -464,8 +457,8 @@ void TestHelp::pressOnLinkReleasedElsewhereOpensNothing() {
         QTest::mouseMove(target, outside);
         QTest::mouseRelease(target, Qt::LeftButton, {}, outside);
         QCOMPARE(link->textColour(), kDarkBlue);
-        QVERIFY(m_opened.isEmpty());
-    });
+        QVERIFY(m_desktop->opened.isEmpty());
+    }));
 }
 
 void TestHelp::chiudiClosesTheWindow_data() {
@@ -480,15 +473,15 @@ void TestHelp::chiudiClosesTheWindow() {
 
     QWidget opener;
     QPointer<QDialog> shown;
-    Drive(window, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(window, &opener, [&](QDialog* dialog) {
         shown = dialog;
         auto* chiudi = dialog->findChild<QPushButton*>(u"btnChiudi"_s);
         QVERIFY(chiudi);
         QTest::mouseClick(chiudi, Qt::LeftButton);
         QVERIFY2(!dialog->isVisible(), "Chiudi left the window open");
-    });
+    }));
     QVERIFY2(shown.isNull(), "the window outlives its opening");
-    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_desktop->opened.isEmpty());
 }
 
 void TestHelp::creditsCentredOnTheOpener() {
@@ -498,14 +491,14 @@ void TestHelp::creditsCentredOnTheOpener() {
     QVERIFY(QTest::qWaitForWindowExposed(&opener));
     const QPoint ownerCentre = opener.frameGeometry().center();
 
-    Drive(Window::Credits, &opener, [&](QDialog* dialog) {
+    TEST_STEP(Drive(Window::Credits, &opener, [&](QDialog* dialog) {
         const QPoint centre = dialog->frameGeometry().center();
         QVERIFY2((centre - ownerCentre).manhattanLength() <= 2,
                  qPrintable(u"credits centred at %1,%2, the opener at %3,%4"_s.arg(centre.x())
                                 .arg(centre.y())
                                 .arg(ownerCentre.x())
                                 .arg(ownerCentre.y())));
-    });
+    }));
 }
 
 // --------------------------------------------------------------- The PDF guide

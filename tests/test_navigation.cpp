@@ -3,11 +3,11 @@
 
 #include "access/Password.h"
 #include "app/Avvio.h"
-#include "app/Maker.h"
 #include "app/MenuListini.h"
 #include "app/MenuOrdinazioni.h"
 #include "archive/ApriOrdinazioni.h"
 #include "help/HelpTopics.h"
+#include "help/Maker.h"
 #include "orders/Ordinazioni.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Theme.h"
@@ -20,6 +20,8 @@
 
 namespace {
 
+// Clicks a control of a window; a missing control fails the test at the
+// TEST_STEP around the click.
 void Click(QWidget* window, const char* name) {
     auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
     QVERIFY2(control, name);
@@ -107,10 +109,10 @@ private slots:
         QFETCH(QString, leave);
         QFETCH(QString, landing);
         ShellFixture shell;
-        EnterProgram(Kept().Password);
+        TEST_STEP(EnterProgram(Kept().Password));
         QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
 
-        Click(Kept().Avvio, entry.toLatin1());
+        TEST_STEP(Click(Kept().Avvio, entry.toLatin1()));
         QCOMPARE(VisibleWindows(), QStringList{menu});
         auto* menuWindow = static_cast<SectionMenu*>(
             menu == u"TfrmMenuListini" ? static_cast<QWidget*>(Kept().MenuListini)
@@ -120,17 +122,17 @@ private slots:
         if (leave == u"close")
             menuWindow->close();
         else
-            Click(menuWindow, leave.toLatin1());
+            TEST_STEP(Click(menuWindow, leave.toLatin1()));
         QCOMPARE(VisibleWindows(), QStringList{landing});
         QCOMPARE(shell.programEnds, 0);
     }
 
     void orderWindowAndArchiveCloseToTheStartWindowNotTheMenu() {
         ShellFixture shell;
-        EnterProgram(Kept().Password);
+        TEST_STEP(EnterProgram(Kept().Password));
         for (const char* choice : {"btnCrea", "btnApri"}) {
-            Click(Kept().Avvio, "imgContoCliente");
-            Click(Kept().MenuOrdinazioni, choice);
+            TEST_STEP(Click(Kept().Avvio, "imgContoCliente"));
+            TEST_STEP(Click(Kept().MenuOrdinazioni, choice));
             QWidget* target = choice == QByteArray("btnCrea")
                                   ? static_cast<QWidget*>(Kept().Ordinazioni)
                                   : static_cast<QWidget*>(Kept().ApriOrdinazioni);
@@ -139,14 +141,14 @@ private slots:
             QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
         }
         // The marker is "avvio" again each time the menu is shown.
-        Click(Kept().Avvio, "imgContoCliente");
+        TEST_STEP(Click(Kept().Avvio, "imgContoCliente"));
         QCOMPARE(Kept().MenuOrdinazioni->closeTarget(), QStringLiteral("avvio"));
     }
 
     void startWindowEndsTheProgram() {
         ShellFixture shell;
-        EnterProgram(Kept().Password);
-        Click(Kept().Avvio, "imgEsci");
+        TEST_STEP(EnterProgram(Kept().Password));
+        TEST_STEP(Click(Kept().Avvio, "imgEsci"));
         QCOMPARE(shell.programEnds, 1);
         Kept().Avvio->close();
         QCOMPARE(shell.programEnds, 2);
@@ -154,20 +156,20 @@ private slots:
 
     void passwordWindowEsciEndsTheProgram() {
         ShellFixture shell;
-        Click(Kept().Password, "cmdEsci");
+        TEST_STEP(Click(Kept().Password, "cmdEsci"));
         QCOMPARE(shell.programEnds, 1);
     }
 
     void categoryPictureAndCaptionOpenTheSameEditor() {
         ShellFixture shell;
-        EnterProgram(Kept().Password);
-        Click(Kept().Avvio, "imgListinoPrezzi");
+        TEST_STEP(EnterProgram(Kept().Password));
+        TEST_STEP(Click(Kept().Avvio, "imgListinoPrezzi"));
         for (const CatalogueEntry& entry : CategoryEntries()) {
-            Click(Kept().MenuListini, entry.MenuControls[0].toLatin1());
-            Click(Kept().MenuListini, entry.MenuControls[1].toLatin1());
+            TEST_STEP(Click(Kept().MenuListini, entry.MenuControls[0].toLatin1()));
+            TEST_STEP(Click(Kept().MenuListini, entry.MenuControls[1].toLatin1()));
         }
-        Click(Kept().MenuListini, "lnkTavoli");
-        Click(Kept().MenuListini, "imgTavoli");
+        TEST_STEP(Click(Kept().MenuListini, "lnkTavoli"));
+        TEST_STEP(Click(Kept().MenuListini, "imgTavoli"));
 
         QStringList expected;
         for (const CatalogueEntry& entry : CategoryEntries())
@@ -208,24 +210,25 @@ private slots:
         ShellFixture shell;
         QString shownTitle;
         shell.onDialog = [&](QDialog* dialog) {
-            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblTitolo")))
-                shownTitle = label->text();
+            auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblTitolo"));
+            QVERIFY(label);
+            shownTitle = label->text();
         };
         QWidget* opener = window == 0   ? static_cast<QWidget*>(Kept().Avvio)
                           : window == 1 ? static_cast<QWidget*>(Kept().MenuListini)
                                         : static_cast<QWidget*>(Kept().MenuOrdinazioni);
-        Click(opener, "imgGuida");
+        TEST_STEP(Click(opener, "imgGuida"));
         QCOMPARE(shell.dialogs, QStringList{QStringLiteral("TfrmGuida")});
         QCOMPARE(shownTitle, title);
     }
 
     void startWindowOpensInformationCreditsAndSite() {
         ShellFixture shell;
-        Click(Kept().Avvio, "imgInfo");
-        Click(Kept().Avvio, "imgCrediti");
+        TEST_STEP(Click(Kept().Avvio, "imgInfo"));
+        TEST_STEP(Click(Kept().Avvio, "imgCrediti"));
         QCOMPARE(shell.dialogs,
                  (QStringList{QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
-        Click(Kept().Avvio, "imgSito");
+        TEST_STEP(Click(Kept().Avvio, "imgSito"));
         QCOMPARE(shell.opened, QStringList{MakerWebSite});
     }
 };

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 const QString WrongPassword = QStringLiteral("Attenzione: password errata.");
@@ -49,7 +51,7 @@ void FillChange(const QString& oldPassword, const QString& newPassword, const QS
           std::pair{"txtConferma", confirm}}) {
         Field(w, name)->clear();
         // Characters the test keyboard cannot type arrive as pasted text.
-        if (QtPrivate::isAscii(text))
+        if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
             QTest::keyClicks(Field(w, name), text);
         else
             Field(w, name)->insert(text);
@@ -223,8 +225,6 @@ private slots:
         QCOMPARE(CheckPassword(QStringLiteral("bruschettavolo")), PasswordCheck::Accepted);
     }
 
-    void focusHighlightFollowsTheFocus() {
-        ShellFixture shell;
     // Enter on a focused button presses it, as the space bar does.
     void enterPressesTheFocusedButton_data() {
         QTest::addColumn<bool>("inChangeWindow");
@@ -284,6 +284,8 @@ private slots:
         QVERIFY(field->hasFocus());
     }
 
+    void focusHighlightFollowsTheFocus() {
+        ShellFixture shell;
         QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
         QWidget* change = Kept().CambiaPassword;
         QApplication::setActiveWindow(change);

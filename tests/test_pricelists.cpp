@@ -7,6 +7,7 @@
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
 
+#include "Seams.h"
 #include "TestFiles.h"
 #include <QDir>
 #include <QFile>
@@ -271,13 +272,10 @@ void TestPriceLists::catalogueRules() {
 }
 
 void TestPriceLists::listFilePathInProgramFolder() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    SetProgramFolder(dir.path());
+    const ProgramFolderScope dir;
     QCOMPARE(ListFilePath(CatalogueEntryOf(CourseCategory::Pesce)),
              dir.path() + u"/Listino_Secondi_Pesce.lst"_s);
     QCOMPARE(ListFilePath(TableListEntry()), dir.path() + u"/Elenco_Tavoli.lst"_s);
-    SetProgramFolder(QString());
 }
 
 // ----------------------------------------------------------------- Price text
@@ -682,9 +680,7 @@ void TestPriceLists::writeListFileBytes() {
 }
 
 void TestPriceLists::utf8ListComesBackAsAnsi() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    SetProgramFolder(dir.path());
+    const ProgramFolderScope dir;
     const QString path = ListFilePath(CatalogueEntryOf(CourseCategory::Caffetteria));
     QVERIFY(WriteBytes(path, "\xEF\xBB\xBF"
                              "Caff\xC3\xA8  \xE2\x82\xAC 1,20   \n"
@@ -695,14 +691,11 @@ void TestPriceLists::utf8ListComesBackAsAnsi() {
     QCOMPARE(lines, (QStringList{u"Caffè  € 1,20"_s, QString(), u"Tè verde  € 2,00"_s}));
     QVERIFY(!WriteListFile(path, lines));
     QCOMPARE(ReadBytes(path), QByteArray("Caff\xE8  \x80 1,20\r\n\r\nT\xE8 verde  \x80 2,00\r\n"));
-    SetProgramFolder(QString());
 }
 
 // Lines made in the editor come back from the file without their padding.
 void TestPriceLists::editorLinesRoundTrip() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    SetProgramFolder(dir.path());
+    const ProgramFolderScope dir;
     QStringList made{FormatPriceListLine(u"Margherita"_s, NormalisePriceText(u"5,5"_s)),
                      FormatPriceListLine(u"Diavola"_s, NormalisePriceText(u"7"_s)),
                      FormatPriceListLine(u"Quattro stagioni"_s, NormalisePriceText(u"8,125"_s))};
@@ -717,7 +710,6 @@ void TestPriceLists::editorLinesRoundTrip() {
     // A reader takes the columns apart again.
     QCOMPARE(TrimBlanks(TakeLeft(read[1], NameColumnWidth)), u"Margherita"_s);
     QCOMPARE(TrimBlanks(read[2].mid(54, PriceColumnWidth)), u"8,125"_s);
-    SetProgramFolder(QString());
 }
 
 void TestPriceLists::failedWriteKeepsFile_data() {

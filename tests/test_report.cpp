@@ -1,13 +1,12 @@
 // The printed layout: the page model that PrintSummary lays out, and a real
 // PDF printed through QPrinter and read back.
+#include "Seams.h"
 #include "TestFiles.h"
 
-#include "app/Formatting.h"
 #include "orders/OrderLine.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
-#include "platform/Clock.h"
-#include "platform/ModalDialogs.h"
+#include "platform/Formatting.h"
 #include "pricelists/PriceText.h"
 
 #include <QFontInfo>
@@ -18,17 +17,17 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 const QDate PrintDay(2024, 3, 12);
 
 // Prints through the hook and returns the pages it received.
 QVector<ReportPage> Print(ReportLayout& layout, const QString& title, const QStringList& lines) {
-    QVector<ReportPage> printed;
-    SetPrintHook([&](const QString&, const QVector<ReportPage>& pages) { printed = pages; });
+    PrintRecorder printer;
     PrintSummary(layout, title, lines);
-    SetPrintHook({});
-    return printed;
+    return printer.printed.value(0).pages;
 }
 
 QVector<PlacedText> TextsOf(const ReportPage& page, const QString& object) {
@@ -63,8 +62,8 @@ class TestReport : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { SetFixedDateTime(QDateTime(PrintDay, QTime(20, 15, 33))); }
-    void cleanup() { SetFixedDateTime(QDateTime()); }
+    void init() { m_clock.emplace(QDateTime(PrintDay, QTime(20, 15, 33))); }
+    void cleanup() { m_clock.reset(); }
 
     void emptyListPrintsTitleEmptyBlockAndDateBar() {
         ReportLayout layout(PriceListReportName);
@@ -88,6 +87,7 @@ private slots:
         QVERIFY(Near(date[0].box.width(), MmToUnits(272)));
         QCOMPARE(date[0].text, DateText());
     }
+
     // [DATE] is evaluated in the date bar only: a table named "[DATE]"
     // prints its title, and its line, exactly as passed.
     void onlyTheDateBarEvaluatesDate_data() {
@@ -108,7 +108,6 @@ private slots:
         QCOMPARE(TextsOf(pages[0], QStringLiteral("txtRiepilogo")).value(0).text, line);
         QCOMPARE(TextsOf(pages[0], QStringLiteral("txtPagina")).value(0).text, DateText());
     }
-
 
     void barsAndSummaryHaveTheirFontsAndColours() {
         ReportLayout layout(TicketReportName);
@@ -208,13 +207,10 @@ private slots:
     void reportNamesReachThePrinter() {
         for (const QString& name : {PriceListReportName, TableListReportName, TicketReportName}) {
             ReportLayout layout(name);
-            QString received;
-            SetPrintHook([&](const QString& reportName, const QVector<ReportPage>&) {
-                received = reportName;
-            });
+            PrintRecorder printer;
             PrintSummary(layout, QStringLiteral("Riepilogo"), {});
-            SetPrintHook({});
-            QCOMPARE(received, name);
+            QCOMPARE(printer.printed.size(), 1);
+            QCOMPARE(printer.printed.at(0).name, name);
         }
         QCOMPARE(PriceListReportName, QStringLiteral("Listino Prezzi"));
         QCOMPARE(TableListReportName, QStringLiteral("Elenco Tavoli"));
@@ -226,7 +222,7 @@ private slots:
     void printDialogIsPreparedAndCancelPrintsNothing() {
         ReportLayout layout(PriceListReportName);
         QStringList offered;
-        SetModalHook([&](QDialog* dialog) {
+        ModalRecorder dialogs([&](QDialog* dialog) {
             auto* printDialog = qobject_cast<QPrintDialog*>(dialog);
             QVERIFY(printDialog);
             QPrinter* printer = printDialog->printer();
@@ -237,8 +233,7 @@ private slots:
             QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
             dialog->reject();
         });
-        PrintSummary(layout, QStringLiteral("Listino prezzi pizze"), NumberedLines(3));
-        SetModalHook({});
+        TEST_STEP(PrintSummary(layout, QStringLiteral("Listino prezzi pizze"), NumberedLines(3)));
         QCOMPARE(offered, QStringList{PriceListReportName});
     }
 
@@ -289,6 +284,9 @@ private slots:
                  qPrintable(printed));
         QVERIFY2(printed.contains(DateText()), qPrintable(printed));
     }
+
+private:
+    std::optional<FixedClock> m_clock; // each test's own, the evening of PrintDay
 };
 
 QTEST_MAIN(TestReport)
