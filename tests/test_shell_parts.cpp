@@ -2,11 +2,15 @@
 // from TMisc::Open, and the shared widgets' behaviour.
 #include "app/Formatting.h"
 #include "app/OpenURL.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/InfoBar.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
 #include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QtTest>
@@ -70,6 +74,93 @@ private slots:
                                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &backgroundMove);
         QVERIFY(bar->text().isEmpty());
+    }
+
+    // The frame leaves with the focus, not with the window's activation.
+    void focusFrameStaysWhileTheWindowIsAway_data() {
+        QTest::addColumn<bool>("popup");     // a popup menu rather than another window
+        QTest::addColumn<bool>("moveFocus"); // the other field gets the focus meanwhile
+        QTest::newRow("another window in front") << false << false;
+        QTest::newRow("popup menu open") << true << false;
+        QTest::newRow("focus moved while another window was in front") << false << true;
+    }
+
+    void focusFrameStaysWhileTheWindowIsAway() {
+        QFETCH(bool, popup);
+        QFETCH(bool, moveFocus);
+        QWidget window;
+        window.resize(300, 200);
+        auto* field = new QLineEdit(&window);
+        auto* other = new QLineEdit(&window);
+        field->setGeometry(20, 20, 200, 40);
+        other->setGeometry(20, 100, 200, 40);
+        auto* frame = new FocusFrame(QStringLiteral("effCampo"), field);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        field->setFocus();
+        QVERIFY(frame->isVisible());
+
+        QWidget front;
+        QMenu menu;
+        menu.addAction(QStringLiteral("Copia"));
+        if (popup) {
+            menu.popup(window.mapToGlobal(QPoint(30, 30)));
+        } else {
+            front.show();
+            QApplication::setActiveWindow(&front);
+        }
+        // A popup takes the keyboard with a focus-out to the field, which
+        // stays the application's focus widget; another window takes it all.
+        QCOMPARE(field->hasFocus(), popup);
+        QVERIFY2(frame->isVisible(), "the frame left with the window's activation");
+
+        if (moveFocus)
+            other->setFocus();
+        if (popup)
+            menu.close();
+        else
+            QApplication::setActiveWindow(&window);
+        QCOMPARE(field->hasFocus(), !moveFocus);
+        QCOMPARE(frame->isVisible(), !moveFocus);
+
+        other->setFocus();
+        QVERIFY2(!frame->isVisible(), "the frame stays when the focus leaves its field");
+    }
+
+    // While pressed, a link turns orange; its icon keeps its look, whereas a
+    // flat picture of its own fades to show the press.
+    void linkIconKeepsItsLookWhilePressed_data() {
+        QTest::addColumn<bool>("attached");
+        QTest::newRow("icon of a link") << true;
+        QTest::newRow("picture of its own") << false;
+    }
+
+    void linkIconKeepsItsLookWhilePressed() {
+        QFETCH(bool, attached);
+        QWidget window;
+        auto* icon = new PictureButton(QStringLiteral("imgTavoli"), QStringLiteral("tavoli"),
+                                       QString(), PictureButton::Look::Flat, &window);
+        icon->setGeometry(0, 0, 48, 48);
+        auto* link = new LinkLabel(QStringLiteral("lnkTavoli"),
+                                   QStringLiteral("Gestione elenco tavoli"), &window);
+        link->move(60, 10);
+        if (attached)
+            link->attachIcon(icon);
+        window.show();
+
+        const QImage atRest = icon->grab().toImage();
+        QTest::mousePress(icon, Qt::LeftButton, Qt::NoModifier, QPoint(24, 24));
+        QVERIFY(icon->isDown());
+        const QImage pressed = icon->grab().toImage();
+        QCOMPARE(link->textColour(), attached ? Theme::LinkPressed : Theme::LinkBlue);
+        QTest::mouseRelease(icon, Qt::LeftButton, Qt::NoModifier, QPoint(24, 24));
+
+        if (attached) {
+            QCOMPARE(pressed, atRest);
+        } else {
+            QVERIFY2(pressed != atRest, "a flat picture shows no press");
+        }
+        QCOMPARE(link->textColour(), Theme::LinkBlue);
     }
 
     void listItemFontIsMonospaced() {

@@ -1,6 +1,6 @@
 #include "widgets/FocusFrame.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 
 namespace {
 constexpr int Margin = 4;
@@ -24,8 +24,20 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
             show();
             stackUnder(m_field);
             break;
-        case QEvent::FocusOut:
-            hide();
+        case QEvent::FocusOut: {
+            // A message box opening, another window in front or a popup menu
+            // take the focus from the window, not from the field: the frame
+            // stays, as the field gets the focus back when they go.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                hide();
+            break;
+        }
+        case QEvent::WindowActivate:
+            // The focus may have moved to another field while the window
+            // was behind (that sends no focus events): the frame follows it.
+            if (m_field->window()->focusWidget() != m_field)
+                hide();
             break;
         case QEvent::Move:
         case QEvent::Resize:

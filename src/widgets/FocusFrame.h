@@ -3,7 +3,9 @@
 #include <QFrame>
 
 // The yellow rectangle that frames a field while it has the focus. It follows
-// the field's geometry and stays hidden while the field has no focus.
+// the field's geometry and stays hidden while the field has no focus. A window
+// that merely loses activation (a message box, another window in front, a
+// popup menu) keeps the frame of its focused field.
 class FocusFrame : public QFrame {
     Q_OBJECT
 

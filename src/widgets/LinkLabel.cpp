@@ -1,8 +1,8 @@
 #include "widgets/LinkLabel.h"
 
+#include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
-#include <QAbstractButton>
 #include <QMouseEvent>
 
 LinkLabel::LinkLabel(const QString& name, const QString& text, QWidget* parent)
@@ -15,7 +15,8 @@ LinkLabel::LinkLabel(const QString& name, const QString& text, QWidget* parent)
     setTextColour(Theme::LinkBlue);
 }
 
-void LinkLabel::attachIcon(QAbstractButton* icon) {
+void LinkLabel::attachIcon(PictureButton* icon) {
+    icon->setFadesWhilePressed(false);
     connect(icon, &QAbstractButton::pressed, this, &LinkLabel::press);
     connect(icon, &QAbstractButton::released, this, &LinkLabel::release);
     connect(icon, &QAbstractButton::clicked, this, &LinkLabel::click);

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-class QAbstractButton;
+class PictureButton;
 
 // An underlined link text, dark blue at rest and orange while the mouse
 // button is held on it or on the icon that goes with it. A click turns it dark
@@ -13,8 +13,9 @@ class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& name, const QString& text, QWidget* parent = nullptr);
 
-    // The icon beside the link shares its press, release and click.
-    void attachIcon(QAbstractButton* icon);
+    // The icon beside the link shares its press, release and click; while
+    // pressed it keeps its look, and only the link text turns orange.
+    void attachIcon(PictureButton* icon);
 
     QColor textColour() const;
 

@@ -57,7 +57,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
         painter.fillPath(shape, fill);
         painter.setPen(QPen(hovered ? Theme::Crimson : Theme::DarkSlate, hovered ? 2.5 : 1.5));
         painter.drawPath(shape);
-    } else if (down) {
+    } else if (down && m_fadesWhilePressed) {
         painter.setOpacity(0.7);
     }
 

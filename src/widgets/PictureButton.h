@@ -22,6 +22,11 @@ public:
                   QWidget* parent = nullptr);
 
     QString caption() const { return text(); }
+
+    // A flat picture shows its press by fading while the button is down;
+    // an icon that goes with a link leaves the press to the link's text.
+    void setFadesWhilePressed(bool fades) { m_fadesWhilePressed = fades; }
+    bool fadesWhilePressed() const { return m_fadesWhilePressed; }
     QSize sizeHint() const override;
 
 signals:
@@ -34,4 +39,5 @@ protected:
 private:
     QSvgRenderer* m_icon = nullptr;
     Look m_look;
+    bool m_fadesWhilePressed = true;
 };
