@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev
+  qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
   poppler-utils
   locales

@@ -2,18 +2,37 @@
 // from TMisc::Open, and the shared widgets' behaviour.
 #include "app/Formatting.h"
 #include "app/OpenURL.h"
+#include "platform/QtItalian.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/InfoBar.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
+#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The action texts of a menu as the user reads them: no accelerator marks,
+// no shortcut column.
+QStringList ReadTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        if (!action->isSeparator())
+            texts << action->text().section(u'\t', 0, 0).remove(u'&');
+    return texts;
+}
+
+} // namespace
 
 class TestShellParts : public QObject {
     Q_OBJECT
@@ -161,6 +180,21 @@ private slots:
             QVERIFY2(pressed != atRest, "a flat picture shows no press");
         }
         QCOMPARE(link->textColour(), Theme::LinkBlue);
+    }
+
+    // Qt's own texts speak Italian once its translation is loaded.
+    void qtTextsInItalian() {
+        QVERIFY2(LoadQtItalian(), "qtbase_it.qm not found: qt6-translations-l10n is missing");
+        QLineEdit field;
+        field.setText(QStringLiteral("Margherita"));
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        const QStringList texts = ReadTexts(*menu);
+        for (const char* italian : {"Annulla", "Taglia", "Copia", "Incolla", "Seleziona tutto"})
+            QVERIFY2(texts.contains(QString::fromLatin1(italian)), qPrintable(texts.join(u", ")));
+
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'),
+                 QStringLiteral("Annulla"));
     }
 
     void listItemFontIsMonospaced() {

@@ -3,7 +3,9 @@
 //   screenshot <class name> <file.png>
 //   screenshot all <folder>        (every window and sample printout it knows)
 // Sample printouts (ReportListino, ReportTavoli, ReportComanda) are written
-// as PDF when the file name ends in .pdf, otherwise page one as PNG.
+// as PDF when the file name ends in .pdf, otherwise page one as PNG. Qt's own
+// texts are drawn in Italian: QtStampa is the print dialog, QtMenuCampo the
+// e-mail window with the context menu of its subject field open.
 #include "access/PasswordStore.h"
 #include "app/KeptWindow.h"
 #include "app/ProgramFolder.h"
@@ -14,6 +16,7 @@
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
 #include "platform/ModalDialogs.h"
+#include "platform/QtItalian.h"
 #include "pricelists/Catalogue.h"
 #include "pricelists/PriceText.h"
 
@@ -30,11 +33,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QClipboard>
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <QLineEdit>
 
+#include <QMenu>
 #include <cstdio>
 #include <functional>
 
@@ -206,8 +212,69 @@ int main(int argc, char** argv) {
     bool ok = true;
     if (what == u"all") {
         QDir().mkpath(target);
-        for (const QString& name :
-             KeptWindowsByName().keys() + DialogOpeners().keys() + SampleReports().keys())
+        for (const QString& name : KeptWindowsByName().keys() + DialogOpeners().keys() +
+                                       SampleReports().keys() + QtWindows().keys())
+// Qt's own windows as the program opens them, each written by its drawer.
+QMap<QString, std::function<bool(const QString& file)>> QtWindows() {
+    return {
+        {QStringLiteral("QtStampa"),
+         [](const QString& file) {
+             bool saved = false;
+             SetModalHook([&](QDialog* dialog) {
+                 saved = Save(dialog, file);
+                 dialog->reject();
+             });
+             ReportLayout layout(PriceListReportName);
+             PrintSummary(layout, CatalogueEntryOf(CourseCategory::Pizze).PrintTitle, {},
+                          Kept().Avvio);
+             SetModalHook({});
+             return saved;
+         }},
+        {QStringLiteral("QtMenuCampo"),
+         [](const QString& file) {
+             // The field's own menu is a window of its own: it is drawn
+             // over the e-mail window where it opens.
+             bool saved = false;
+             SetModalHook([&](QDialog* dialog) {
+                 auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtOggetto"));
+                 if (!field) {
+                     dialog->reject();
+                     return;
+                 }
+                 // Something to undo and something to paste, so that every
+                 // text of the menu reads clearly.
+                 field->setFocus();
+                 field->selectAll();
+                 field->insert(field->text());
+                 if (QGuiApplication::platformName() == u"offscreen")
+                     QApplication::clipboard()->setText(QStringLiteral("Tavolo 5"));
+                 field->setSelection(0, 11);
+                 QMenu* menu = field->createStandardContextMenu();
+                 menu->popup(field->mapToGlobal(QPoint(160, field->height() / 2)));
+                 QApplication::processEvents();
+                 QPixmap shot = dialog->grab();
+                 {
+                     QPainter painter(&shot);
+                     painter.drawPixmap(dialog->mapFromGlobal(menu->pos()), menu->grab());
+                 }
+                 saved = shot.save(file);
+                 std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+                 menu->close();
+                 delete menu;
+                 dialog->reject();
+             });
+             Kept().Avvio->show();
+             OpenInvioEmail(
+                 Kept().Avvio,
+                 QStringLiteral("Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"),
+                 QStringLiteral("ELENCO PORTATE: --- 2   Margherita --- 1   Acqua naturale"));
+             Kept().Avvio->hide();
+             SetModalHook({});
+             return saved;
+         }},
+    };
+}
+
             ok = Render(name, QDir(target).filePath(name + QStringLiteral(".png"))) && ok;
     } else {
         ok = Render(what, target);
@@ -215,3 +282,7 @@ int main(int argc, char** argv) {
     DestroyWindows();
     return ok ? 0 : 1;
 }
+    const auto qtWindows = QtWindows();
+    if (const auto it = qtWindows.find(className); it != qtWindows.end())
+        return it.value()(file);
+    LoadQtItalian();
