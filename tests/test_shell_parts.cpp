@@ -1,7 +1,7 @@
 // The shell's small parts: date and time texts, what the desktop receives
 // from TMisc::Open, and the shared widgets' behaviour.
-#include "app/Formatting.h"
-#include "app/OpenURL.h"
+#include "platform/Formatting.h"
+#include "platform/OpenURL.h"
 #include "platform/QtItalian.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/InfoBar.h"

@@ -1,14 +1,14 @@
 #include "output/InvioEmail.h"
 
-#include "app/OpenURL.h"
+#include "platform/OpenURL.h"
 #include "output/MailSettings.h"
 #include "output/MailtoLink.h"
+#include "platform/KeyCodes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ModalDialogs.h"
 #include "platform/TextTrim.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
-#include "widgets/FixedWindow.h"
 #include "widgets/Picture.h"
 #include "widgets/Theme.h"
 
@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -42,8 +41,8 @@ const QString NoMessageWarning =
 QLabel* Caption(const QString& name, const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(FamilyFont(QStringLiteral("Verdana"), 11, true));
-    label->setStyleSheet(QStringLiteral("color: #2F4F4F; background: transparent;"));
+    label->setFont(Theme::Verdana(11, true));
+    Theme::SetTextColour(label, Theme::DarkSlate);
     label->setBuddy(buddy);
     return label;
 }
@@ -51,7 +50,7 @@ QLabel* Caption(const QString& name, const QString& text, QWidget* buddy, QWidge
 QLineEdit* OneLineField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setFont(FamilyFont(QStringLiteral("Verdana"), 12, true));
+    field->setFont(Theme::Verdana(12, true));
     field->setMinimumHeight(46);
     ApplyFieldStyle(field);
     return field;
@@ -117,11 +116,10 @@ bool IsRefusedRecipientCharacter(QChar character) {
     }
 }
 
-TfrmInvioEmail::TfrmInvioEmail(QWidget* owner) : QDialog(owner) {
-    SetUpFixedWindow(this, QStringLiteral("TfrmInvioEmail"),
-                     QStringLiteral(" Invio comanda tramite e-mail"), QSize(862, 561));
+TfrmInvioEmail::TfrmInvioEmail(QWidget* owner)
+    : FixedDialog(QStringLiteral("TfrmInvioEmail"), QStringLiteral(" Invio comanda tramite e-mail"),
+                  QSize(862, 561), owner) {
     setModal(true);
-    ApplyWindowBackground(this);
 
     auto* icoEmail =
         new Picture(QStringLiteral("icoEmail"), QStringLiteral("email"), {72, 72}, this);
@@ -132,14 +130,14 @@ TfrmInvioEmail::TfrmInvioEmail(QWidget* owner) : QDialog(owner) {
         QStringLiteral("Accertarsi che tutti i campi siano compilati correttamente e premere il "
                        "pulsante Invia e-mail"),
         this);
-    lblIstruzioni->setFont(FamilyFont(QStringLiteral("Verdana"), 11, true));
+    lblIstruzioni->setFont(Theme::Verdana(11, true));
 
     txtDestinatari = OneLineField(QStringLiteral("txtDestinatari"), this);
     txtOggetto = OneLineField(QStringLiteral("txtOggetto"), this);
 
     txtMessaggio = new QPlainTextEdit(this);
     txtMessaggio->setObjectName(QStringLiteral("txtMessaggio"));
-    txtMessaggio->setFont(FamilyFont(QStringLiteral("Verdana"), 12, true));
+    txtMessaggio->setFont(Theme::Verdana(12, true));
     txtMessaggio->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtMessaggio->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtMessaggio->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -253,20 +251,6 @@ void TfrmInvioEmail::FormClose() {
     WriteMailRecipients(txtDestinatari->text());
 }
 
-void TfrmInvioEmail::done(int result) {
-    // Chiudi, Escape and the window system's close all end here.
-    if (isVisible())
-        FormClose();
-    QDialog::done(result);
-}
-
-void TfrmInvioEmail::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // A window restored from the task bar keeps what the user typed.
-    if (!event->spontaneous())
-        FormShow();
-}
-
 bool TfrmInvioEmail::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -294,7 +278,7 @@ bool TfrmInvioEmail::eventFilter(QObject* watched, QEvent* event) {
         if (commit.removeIf(IsRefusedRecipientCharacter).size() != input->commitString().size())
             input->setCommitString(commit, input->replacementStart(), input->replacementLength());
     }
-    return QDialog::eventFilter(watched, event);
+    return FixedDialog::eventFilter(watched, event);
 }
 
 void OpenInvioEmail(QWidget* opener, const QString& subject, const QString& message) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "widgets/FixedDialog.h"
+
 #include <QChar>
-#include <QDialog>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,7 +18,7 @@ bool IsRefusedRecipientCharacter(QChar character);
 // the user's mail program as a mailto: link. The recipients are kept in
 // "Orbisala.ini" between sendings; the subject and the message are written in
 // by the order window before the window is shown.
-class TfrmInvioEmail : public QDialog {
+class TfrmInvioEmail : public FixedDialog {
     Q_OBJECT
 
 public:
@@ -37,16 +38,15 @@ public:
     // The message as the user sees it, its lines joined by CR LF.
     QString message() const;
 
-    void done(int result) override;
-
 public slots:
-    void FormShow();
     void btnInviaClick();
     void btnChiudiClick();
-    void FormClose();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // The recipients are read at every showing and kept at every closing; a
+    // window restored from the task bar keeps what the user typed.
+    void FormShow() override;
+    void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

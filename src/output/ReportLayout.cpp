@@ -1,6 +1,6 @@
 #include "output/ReportLayout.h"
 
-#include "app/Formatting.h"
+#include "platform/Formatting.h"
 #include "widgets/Theme.h"
 
 #include <QFontMetricsF>
@@ -8,13 +8,7 @@
 
 namespace {
 
-const QColor SlateGrey(0x70, 0x80, 0x90);
-
-QFont ReportFont(const QString& family, double points, bool bold) {
-    QFont font = FamilyFont(family, 8, bold);
-    font.setPointSizeF(points);
-    return font;
-}
+using Theme::SlateGrey;
 
 ReportTextObject Text(const QString& name, QRectF mm, const QFont& font, QColor colour,
                       QColor background, Qt::Alignment alignment, const QString& text) {
@@ -74,9 +68,9 @@ QString WithDate(const QString& text, const QDate& date) {
 } // namespace
 
 ReportLayout::ReportLayout(const QString& reportName) : m_reportName(reportName) {
-    const QFont titleFont = ReportFont(QStringLiteral("Verdana"), 9, true);
-    const QFont summaryFont = ReportFont(QStringLiteral("Courier New"), 8, false);
-    const QFont dateFont = ReportFont(QStringLiteral("Verdana"), 8, true);
+    const QFont titleFont = Theme::Verdana(9, true);
+    const QFont summaryFont = Theme::CourierNew(8);
+    const QFont dateFont = Theme::Verdana(8, true);
     m_bands = {
         {QStringLiteral("ReportTitle"),
          MmToUnits(8),

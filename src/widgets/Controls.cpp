@@ -2,7 +2,6 @@
 
 #include "widgets/Theme.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,7 +11,7 @@ QPushButton* WindowButton(const QString& name, const QString& text, const QStrin
                           ButtonLook look, int pointSize, QWidget* parent, QFont::Weight weight) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    QFont font = FamilyFont(QStringLiteral("Verdana"), pointSize);
+    QFont font = Theme::Verdana(pointSize);
     font.setWeight(weight);
     button->setFont(font);
     // Enter on the focused button presses it. Inside a dialog this is Qt's
@@ -27,24 +26,8 @@ QPushButton* WindowButton(const QString& name, const QString& text, const QStrin
         button->setIcon(ArtworkIcon(iconName, side));
         button->setIconSize(QSize(side, side));
     }
-    const bool primary = look == ButtonLook::Primary;
-    const QString face = primary ? QStringLiteral("color: white; border: 1px solid #1F2F3F;"
-                                                  " background: qlineargradient(x1:0, y1:0, x2:0,"
-                                                  " y2:1, stop:0 #4F6F8F, stop:1 #2F4F4F);")
-                                 : QStringLiteral("color: #2F4F4F; border: 1px solid #708090;"
-                                                  " background: qlineargradient(x1:0, y1:0, x2:0,"
-                                                  " y2:1, stop:0 #FFFFFF, stop:1 #DCE4EE);");
-    const QString pressed = primary ? QStringLiteral("stop:0 #2F4F4F, stop:1 #1F2F3F")
-                                    : QStringLiteral("stop:0 #DCE4EE, stop:1 #C4D0DE");
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { %1 border-radius: 12px; padding: 4px 22px 4px 16px; }"
-                       "QPushButton:hover { border: 2px solid #DC143C; }"
-                       "QPushButton:focus { border: 3px solid #FFD700; outline: none; }"
-                       "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0,"
-                       " y2:1, %2); }"
-                       "QPushButton:disabled { color: #A8B0B8; border: 1px solid #C0C8D0;"
-                       " background: #E8ECF1; }")
-            .arg(face, pressed));
+    Theme::ApplyLook(button, look == ButtonLook::Primary ? Theme::Look::PrimaryButton
+                                                         : Theme::Look::LightButton);
     return button;
 }
 
@@ -64,18 +47,5 @@ QIcon ArtworkIcon(const QString& iconName, int side) {
 }
 
 void ApplyFieldStyle(QWidget* field) {
-    field->setStyleSheet(QStringLiteral(
-        "QLineEdit, QPlainTextEdit { background: white; color: #1F2F3F; border: 1px solid #708090;"
-        " border-radius: 8px; padding: 6px 12px; selection-background-color: #4F6F8F; }"
-        "QLineEdit:focus, QPlainTextEdit:focus { border: 3px solid #FFD700; padding: 4px 10px; }"
-        "QScrollBar:vertical { background: #E6ECF3; width: 16px; margin: 4px 2px 4px 0;"
-        " border-radius: 6px; }"
-        "QScrollBar::handle:vertical { background: #708090; min-height: 40px; border-radius: 6px; }"
-        "QScrollBar::handle:vertical:pressed { background: #2F4F4F; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
-}
-
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    Theme::ApplyLook(field, Theme::Look::Field);
 }

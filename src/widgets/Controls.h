@@ -31,6 +31,3 @@ QIcon ArtworkIcon(const QString& iconName, int side);
 // White rounded text fields with a slate edge, a yellow edge while focused
 // and a slim scroll bar.
 void ApplyFieldStyle(QWidget* field);
-
-// The Enter keys of the main keyboard and of the keypad.
-bool IsEnterKey(const QKeyEvent* event);

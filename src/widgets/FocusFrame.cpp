@@ -9,7 +9,7 @@ constexpr int Margin = 4;
 FocusFrame::FocusFrame(const QString& name, QWidget* field)
     : QFrame(field->parentWidget()), m_field(field) {
     setObjectName(name);
-    setStyleSheet(QStringLiteral("background: #FFD700; border-radius: 6px;"));
+    Theme::ApplyLook(this, Theme::Look::FocusFrame);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     field->installEventFilter(this);

@@ -8,7 +8,7 @@
 LinkLabel::LinkLabel(const QString& name, const QString& text, QWidget* parent)
     : QLabel(text, parent) {
     setObjectName(name);
-    QFont font = FamilyFont(QStringLiteral("Tahoma"), 14);
+    QFont font = Theme::Tahoma(14);
     font.setUnderline(true);
     setFont(font);
     setCursor(Qt::PointingHandCursor);

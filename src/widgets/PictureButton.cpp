@@ -18,8 +18,7 @@ PictureButton::PictureButton(const QString& name, const QString& iconName, const
     if (!iconName.isEmpty())
         m_icon = SharedIcon(iconName);
     setAttribute(Qt::WA_Hover, true);
-    QFont captionFont =
-        FamilyFont(QStringLiteral("Verdana"), look == Look::Caption ? 12 : 11, true);
+    QFont captionFont = Theme::Verdana(look == Look::Caption ? 12 : 11, true);
     setFont(captionFont);
 }
 
@@ -45,12 +44,11 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (m_look != Look::Flat) {
         QLinearGradient fill(area.topLeft(), area.bottomLeft());
         if (m_look == Look::Caption) {
-            fill.setColorAt(0, down ? Theme::DarkSlate : QColor(0x4F, 0x6F, 0x8F));
-            fill.setColorAt(1, down ? QColor(0x1F, 0x2F, 0x3F) : Theme::DarkSlate);
+            fill.setColorAt(0, down ? Theme::DarkSlate : Theme::SlateBlue);
+            fill.setColorAt(1, down ? Theme::Ink : Theme::DarkSlate);
         } else {
             fill.setColorAt(0, down ? Theme::SteelBlue : Qt::white);
-            fill.setColorAt(1, down ? Qt::white
-                                    : (hovered ? QColor(0xDD, 0xE6, 0xF0) : Theme::SteelBlue));
+            fill.setColorAt(1, down ? Qt::white : (hovered ? Theme::HoverBlue : Theme::SteelBlue));
         }
         QPainterPath shape;
         shape.addRoundedRect(area, 10, 10);
