@@ -1,5 +1,7 @@
 #include "widgets/FocusFrame.h"
 
+#include "widgets/Theme.h"
+
 #include <QFocusEvent>
 
 namespace {
