@@ -2,9 +2,9 @@
 
 #include "help/HelpWindows.h"
 #include "platform/TextTrim.h"
+#include "pricelists/ListEditor.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
-#include "widgets/Placeholders.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -60,7 +60,7 @@ TfrmMenuListini::TfrmMenuListini()
 }
 
 void TfrmMenuListini::OpenEditor(const CatalogueEntry& entry) {
-    OpenPlaceholderDialog(this, entry.EditorClass, entry.EditorTitle);
+    OpenListEditor(this, entry);
 }
 
 void TfrmMenuListini::lnkTavoliClick() {

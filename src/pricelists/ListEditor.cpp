@@ -1,0 +1,202 @@
+#include "pricelists/ListEditor.h"
+
+#include "output/PrintSummary.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ModalDialogs.h"
+#include "pricelists/Elenco_Tavoli.h"
+#include "pricelists/Listino.h"
+#include "widgets/Banner.h"
+#include "widgets/Controls.h"
+#include "widgets/LineList.h"
+#include "widgets/Theme.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NothingSelectedWarning =
+    u"Attenzione: selezionare dall'elenco la voce che si vuole eliminare prima di premere il "
+    u"pulsante di cancellazione."_s;
+
+constexpr QSize ClientSize(862, 560);
+constexpr QSize ContainerSize(833, 529);
+constexpr QSize BannerSize(817, 53);
+constexpr QSize ListSize(801, 273);
+// The width every line of the list takes after loading.
+constexpr int ItemWidth = 750;
+
+QPushButton* FootButton(const QString& name, const QString& text, const QString& icon,
+                        ButtonLook look, QWidget* parent) {
+    QPushButton* button = WindowButton(name, text, icon, look, 10, parent, QFont::Normal);
+    button->setFixedHeight(42);
+    return button;
+}
+
+} // namespace
+
+void OpenListEditor(QWidget* opener, const CatalogueEntry& entry) {
+    std::unique_ptr<ListEditor> editor;
+    if (entry.Kind == EntryKind::TableList)
+        editor = std::make_unique<TfrmElenco_Tavoli>(opener);
+    else
+        editor = std::make_unique<TfrmListino>(entry, opener);
+    ShowModal(editor.get());
+}
+
+ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidget* owner)
+    : FixedDialog(entry.EditorClass, entry.EditorTitle, ClientSize, owner), m_document(entry),
+      m_report(design.reportName), m_saveFailedMessage(design.saveFailedMessage) {
+    setModal(true);
+
+    auto* panContainer = new QWidget(this);
+    panContainer->setObjectName(u"panContainer"_s);
+    panContainer->setFixedSize(ContainerSize);
+
+    auto* banner = new Banner(design.bannerName, entry.BannerText, 18, panContainer);
+    banner->setFixedSize(BannerSize);
+    QLabel* instructions =
+        InstructionLine(design.instructionName, entry.InstructionText.join(u'\n'), panContainer);
+    instructions->setFont(Theme::Verdana(8));
+    instructions->setFixedWidth(BannerSize.width());
+
+    auto* shpLista = new QFrame(panContainer);
+    shpLista->setObjectName(u"shpLista"_s);
+    Theme::ApplyLook(shpLista, Theme::Look::WhitePanel);
+    lstRecords = LineList(u"lstRecords"_s, shpLista);
+    lstRecords->setFixedSize(ListSize);
+    auto* lblRigo03 = new QLabel(entry.RemoveHint, shpLista);
+    lblRigo03->setObjectName(u"lblRigo03"_s);
+    lblRigo03->setFont(Theme::Verdana(9));
+    Theme::SetTextColour(lblRigo03, Theme::Crimson);
+    auto* listColumn = new QVBoxLayout(shpLista);
+    listColumn->setContentsMargins(16, 8, 16, 6);
+    listColumn->setSpacing(4);
+    listColumn->addWidget(lstRecords);
+    listColumn->addWidget(lblRigo03);
+
+    btnTrova = WindowButton(u"btnTrova"_s, u"Aggiungi all'elenco"_s, QString(), ButtonLook::Primary,
+                            10, this, QFont::Normal);
+    btnElimina = FootButton(u"btnElimina"_s, u"Elimina voce selezionata"_s, u"elimina"_s,
+                            ButtonLook::Light, panContainer);
+    btnStampa = FootButton(u"btnStampa"_s, design.printButtonText, u"stampa"_s, ButtonLook::Light,
+                           panContainer);
+    btnAnnulla = FootButton(u"btnAnnulla"_s, u"Chiudi senza salvare"_s, u"chiudi"_s,
+                            ButtonLook::Light, panContainer);
+    btnChiudi = FootButton(u"btnChiudi"_s, u"Salva e chiudi"_s, u"salva"_s, ButtonLook::Primary,
+                           panContainer);
+    auto* foot = new QHBoxLayout;
+    foot->setSpacing(6);
+    for (QPushButton* button : {btnElimina, btnStampa, btnAnnulla, btnChiudi})
+        foot->addWidget(button, 1);
+
+    m_page = new QVBoxLayout(panContainer);
+    m_page->setContentsMargins(0, 0, 0, 0);
+    m_page->setSpacing(5);
+    m_page->addWidget(banner, 0, Qt::AlignHCenter);
+    m_page->addWidget(instructions, 0, Qt::AlignHCenter);
+    m_page->addWidget(shpLista);
+    m_page->addStretch(1);
+    m_page->addLayout(foot);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(panContainer, 0, Qt::AlignCenter);
+
+    connect(btnTrova, &QPushButton::clicked, this, [this] { btnTrovaClick(); });
+    connect(btnElimina, &QPushButton::clicked, this, &ListEditor::btnEliminaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &ListEditor::btnStampaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &ListEditor::btnAnnullaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &ListEditor::btnChiudiClick);
+}
+
+void ListEditor::setFieldsArea(QFrame* shpSfondo) {
+    shpSfondo->setObjectName(u"shpSfondo"_s);
+    Theme::ApplyLook(shpSfondo, Theme::Look::WhitePanel);
+    m_page->insertWidget(2, shpSfondo);
+}
+
+bool ListEditor::ReadList() {
+    return m_document.load();
+}
+
+void ListEditor::ShowList() {
+    // Sorted once by the document, inserted in one go.
+    ShowLines(lstRecords, m_document.lines());
+    SetItemWidth(lstRecords, ItemWidth);
+}
+
+ListAddition ListEditor::AddItem(const QString& name, const QString& price) {
+    const ListAddition added = m_document.add(name, price);
+    if (added.outcome == AddOutcome::Added) {
+        auto* item = new QListWidgetItem(m_document.lines().at(added.row));
+        lstRecords->insertItem(int(added.row), item);
+        lstRecords->scrollToItem(item);
+    }
+    return added;
+}
+
+bool ListEditor::ApplyKeyDecision(KeyDecision decision) {
+    switch (decision) {
+    case KeyDecision::Pass:
+        return false;
+    case KeyDecision::Swallow:
+        return true;
+    case KeyDecision::FocusAddButton:
+        btnTrova->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void ListEditor::DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule) {
+    QString commit = input->commitString();
+    const qsizetype before = commit.size();
+    commit.removeIf([rule](QChar c) { return rule(0, c) == KeyDecision::Swallow; });
+    if (commit.size() != before)
+        input->setCommitString(commit, input->replacementStart(), input->replacementLength());
+}
+
+void ListEditor::btnEliminaClick() {
+    const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        warning(this, NothingSelectedWarning);
+        return;
+    }
+    const int row = selected.first().row();
+    m_document.removeAt(row);
+    delete lstRecords->takeItem(row);
+    // Nothing selected afterwards, as right after opening: a second press
+    // warns instead of deleting the neighbour.
+    lstRecords->selectionModel()->clear();
+}
+
+void ListEditor::btnStampaClick() {
+    PrintSummary(m_report, entry().PrintTitle, m_document.lines(), this);
+}
+
+void ListEditor::btnAnnullaClick() {
+    reject();
+}
+
+void ListEditor::btnChiudiClick() {
+    if (m_document.save()) {
+        plain(this, m_saveFailedMessage);
+        return;
+    }
+    accept();
+}
+
+void ListEditor::FormClose() {
+    lstRecords->clear();
+    m_document.clear();
+}

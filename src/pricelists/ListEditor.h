@@ -1,0 +1,87 @@
+#pragma once
+
+#include "output/ReportLayout.h"
+#include "pricelists/Catalogue.h"
+#include "pricelists/KeyFilters.h"
+#include "pricelists/PriceListDocument.h"
+#include "widgets/FixedDialog.h"
+
+class QFrame;
+class QInputMethodEvent;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+// Builds a fresh editor of the entry (a price-list editor, or the table-list
+// editor for the table-list entry) owned by the opener, shows it modally and
+// destroys it when it has closed. Each opening reads the list file afresh.
+void OpenListEditor(QWidget* opener, const CatalogueEntry& entry);
+
+// What the two editor designs share: the window, the banner and instruction
+// pictures with the entry's words, the list kept in ListOrder with its hint,
+// the add button, and deleting, printing, saving and closing. The list file
+// is read when the window is shown and written only by "Salva e chiudi".
+class ListEditor : public FixedDialog {
+    Q_OBJECT
+
+public:
+    const CatalogueEntry& entry() const { return m_document.entry(); }
+
+public slots:
+    virtual void btnTrovaClick() = 0;
+    void btnEliminaClick();
+    void btnStampaClick();
+    void btnAnnullaClick();
+    void btnChiudiClick();
+
+protected:
+    // What differs between the two designs besides the entry.
+    struct Design {
+        QString bannerName;      // the banner picture's control name
+        QString instructionName; // the instruction picture's control name
+        QString printButtonText;
+        QString reportName; // names the print job
+        QString saveFailedMessage;
+    };
+
+    ListEditor(const CatalogueEntry& entry, const Design& design, QWidget* owner);
+
+    // The fields of the design go between the instruction picture and the
+    // list, inside the frame `shpSfondo`.
+    void setFieldsArea(QFrame* shpSfondo);
+
+    // FormShow in two steps: read the file (false: it could not be read, and
+    // the window stays as created), then show what was read.
+    bool ReadList();
+    void ShowList();
+
+    // Adds to the list in memory and shows the line at its sorted place.
+    ListAddition AddItem(const QString& name, const QString& price = QString());
+
+    void FormClose() override;
+
+    // Carries out a key rule's decision on a key press in a field: true when
+    // the key is used up (swallowed, or Enter that moved the focus to the add
+    // button, which must not press it too).
+    bool ApplyKeyDecision(KeyDecision decision);
+
+    // Letters composed with dead keys arrive as committed text, not as key
+    // presses; they are typed all the same, so the rule drops the ones it
+    // refuses.
+    using KeyRule = KeyDecision (*)(int keyCode, QChar character);
+    static void DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule);
+
+    QListWidget* lstRecords;
+    QPushButton* btnTrova;
+    QPushButton* btnAnnulla;
+    QPushButton* btnElimina;
+    QPushButton* btnChiudi;
+    QPushButton* btnStampa;
+
+private:
+    PriceListDocument m_document;
+    ReportLayout m_report;
+    QString m_saveFailedMessage;
+    QVBoxLayout* m_page;
+};
