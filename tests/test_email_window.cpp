@@ -27,6 +27,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A control of the window by its name; a window without it stops the run
+// with the name in the message.
+template <typename T>
+T* Control(QWidget* window, const char* name) {
+    auto* control = window->findChild<T*>(QLatin1String(name));
+    if (!control)
+        qFatal("the window has no control %s", name);
+    return control;
+}
+
 const QString RecipientsWarning =
     u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare l'indirizzo di "
     u"almeno un destinatario."_s;
@@ -61,14 +71,14 @@ void Type(QWidget* field, const QString& text) {
 void Close(TfrmInvioEmail* window, CloseWay way) {
     switch (way) {
     case CloseWay::Chiudi:
-        QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, "btnChiudi"), Qt::LeftButton);
         break;
     case CloseWay::EnterOnChiudi:
-        window->btnChiudi->setFocus();
-        QTest::keyClick(window->btnChiudi, Qt::Key_Return);
+        Control<QPushButton>(window, "btnChiudi")->setFocus();
+        QTest::keyClick(Control<QPushButton>(window, "btnChiudi"), Qt::Key_Return);
         break;
     case CloseWay::Escape:
-        QTest::keyClick(window->txtOggetto, Qt::Key_Escape);
+        QTest::keyClick(Control<QLineEdit>(window, "txtOggetto"), Qt::Key_Escape);
         break;
     case CloseWay::WindowSystem:
         window->windowHandle()->close();
@@ -186,23 +196,23 @@ void TestEmailWindow::windowAsOpened() {
               u"Indirizzi e-mail destinatari (separati da virgola):"_s, u"Oggetto:"_s,
               u"Messaggio:"_s})
             QVERIFY2(texts.contains(text), qPrintable("not shown: " + text));
-        QCOMPARE(window->btnChiudi->text(), u"Chiudi"_s);
-        QCOMPARE(window->btnInvia->text(), u"Invia e-mail"_s);
-        for (QPushButton* button : {window->btnChiudi, window->btnInvia}) {
+        QCOMPARE(Control<QPushButton>(window, "btnChiudi")->text(), u"Chiudi"_s);
+        QCOMPARE(Control<QPushButton>(window, "btnInvia")->text(), u"Invia e-mail"_s);
+        for (QPushButton* button : {Control<QPushButton>(window, "btnChiudi"), Control<QPushButton>(window, "btnInvia")}) {
             QCOMPARE(button->font().family(), u"Verdana"_s);
             QCOMPARE(button->font().pointSize(), 14);
             QCOMPARE(button->font().weight(), QFont::Normal);
         }
-        QVERIFY2(window->btnChiudi->geometry().right() < window->btnInvia->geometry().left(),
+        QVERIFY2(Control<QPushButton>(window, "btnChiudi")->geometry().right() < Control<QPushButton>(window, "btnInvia")->geometry().left(),
                  "Chiudi does not stand left of Invia e-mail");
 
         // The pre-fill as the opener wrote it; the recipients from the
         // (missing) settings file; the focus in the first field.
-        QCOMPARE(window->txtOggetto->text(), Subject);
+        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), Subject);
         QCOMPARE(window->message(), Message);
-        QCOMPARE(window->txtDestinatari->text(), QString());
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), QString());
         QCOMPARE(FocusName(window), u"txtDestinatari"_s);
-        QCOMPARE(window->txtMessaggio->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(Control<QPlainTextEdit>(window, "txtMessaggio")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 
         // Tab walks recipients, subject, message, Chiudi, Invia e-mail and
         // types nothing on its way.
@@ -257,9 +267,9 @@ void TestEmailWindow::closeStoresRecipients() {
 
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         if (!pasted.isNull())
-            Paste(window->txtDestinatari, pasted);
+            Paste(Control<QLineEdit>(window, "txtDestinatari"), pasted);
         else if (!before.isNull()) // empty the field shown from the file
-            window->txtDestinatari->clear();
+            Control<QLineEdit>(window, "txtDestinatari")->clear();
         QVERIFY2(!QFileInfo::exists(SettingsPath()) || ReadBytes(SettingsPath()) == before,
                  "the settings file changed before the window closed");
         Close(window, way);
@@ -272,8 +282,8 @@ void TestEmailWindow::closeStoresRecipients() {
 
 void TestEmailWindow::recipientsReadBackOnNextOpening() {
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        Paste(window->txtDestinatari, u"  cucina@trattoria.it,cassa@trattoria.it  "_s);
-        window->txtOggetto->setText(u"Oggetto cambiato"_s);
+        Paste(Control<QLineEdit>(window, "txtDestinatari"), u"  cucina@trattoria.it,cassa@trattoria.it  "_s);
+        Control<QLineEdit>(window, "txtOggetto")->setText(u"Oggetto cambiato"_s);
         Close(window, CloseWay::Chiudi);
     }));
 
@@ -281,9 +291,9 @@ void TestEmailWindow::recipientsReadBackOnNextOpening() {
     // file without their blanks, the subject and message from the opener.
     TEST_STEP(Drive(u"Ordinazione tavolo 9"_s, u"ELENCO PORTATE: --- 1    Caffè"_s,
                     [&](TfrmInvioEmail* window) {
-                        QCOMPARE(window->txtDestinatari->text(),
+                        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(),
                                  u"cucina@trattoria.it,cassa@trattoria.it"_s);
-                        QCOMPARE(window->txtOggetto->text(), u"Ordinazione tavolo 9"_s);
+                        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), u"Ordinazione tavolo 9"_s);
                         QCOMPARE(window->message(), u"ELENCO PORTATE: --- 1    Caffè"_s);
                         Close(window, CloseWay::Chiudi);
                     }));
@@ -293,7 +303,7 @@ void TestEmailWindow::recipientsReadBackOnNextOpening() {
     QVERIFY(WriteBytes(SettingsPath(),
                        "[destinatari comande]\r\nINDIRIZZI EMAIL =  bar@sala.it  \r\n"));
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        QCOMPARE(window->txtDestinatari->text(), u"bar@sala.it"_s);
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), u"bar@sala.it"_s);
         Close(window, CloseWay::Chiudi);
     }));
 }
@@ -303,8 +313,8 @@ void TestEmailWindow::unusableSettingsFileGoesUnnoticed() {
     // written: the field starts empty, the window closes, nothing is said.
     QVERIFY(QDir(m_folder->path()).mkdir(u"Orbisala.ini"_s));
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        QCOMPARE(window->txtDestinatari->text(), QString());
-        Paste(window->txtDestinatari, u"cucina@trattoria.it"_s);
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), QString());
+        Paste(Control<QLineEdit>(window, "txtDestinatari"), u"cucina@trattoria.it"_s);
         Close(window, CloseWay::Chiudi);
         QVERIFY(!window->isVisible());
     }));
@@ -348,14 +358,14 @@ void TestEmailWindow::sendHandsOffWholeText() {
     QFETCH(QString, link);
 
     TEST_STEP(Drive(subject, QString(), [&](TfrmInvioEmail* window) {
-        Paste(window->txtDestinatari, recipients);
-        Paste(window->txtMessaggio, message);
+        Paste(Control<QLineEdit>(window, "txtDestinatari"), recipients);
+        Paste(Control<QPlainTextEdit>(window, "txtMessaggio"), message);
         QCOMPARE(window->message(), message);
-        QCOMPARE(MailtoLink(window->txtDestinatari->text(), window->txtOggetto->text(),
+        QCOMPARE(MailtoLink(Control<QLineEdit>(window, "txtDestinatari")->text(), Control<QLineEdit>(window, "txtOggetto")->text(),
                             window->message()),
                  link);
 
-        QTest::mouseClick(window->btnInvia, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
         QCOMPARE(m_messages->shown.size(), 0);
         QCOMPARE(m_desktop->opened.size(), 1);
         QVERIFY2(window->isVisible(), "sending closed the window");
@@ -388,7 +398,7 @@ void TestEmailWindow::sendHandsOffWholeText() {
                  link);
 
         // The same link can be handed on again.
-        QTest::mouseClick(window->btnInvia, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
         QCOMPARE(m_desktop->opened, QStringList({handed, handed}));
         window->close();
     }));
@@ -427,12 +437,12 @@ void TestEmailWindow::emptyFieldWarns() {
     QFETCH(QString, focus);
 
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        window->txtDestinatari->setText(recipients);
-        window->txtOggetto->setText(subject);
-        window->txtMessaggio->setPlainText(message);
-        window->btnChiudi->setFocus();
+        Control<QLineEdit>(window, "txtDestinatari")->setText(recipients);
+        Control<QLineEdit>(window, "txtOggetto")->setText(subject);
+        Control<QPlainTextEdit>(window, "txtMessaggio")->setPlainText(message);
+        Control<QPushButton>(window, "btnChiudi")->setFocus();
 
-        QTest::mouseClick(window->btnInvia, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
         QCOMPARE(m_messages->shown.size(), 1);
         QCOMPARE(m_messages->shown.at(0).kind, MessageKind::Warning);
         QCOMPARE(m_messages->shown.at(0).text, warning);
@@ -440,7 +450,7 @@ void TestEmailWindow::emptyFieldWarns() {
         QVERIFY2(m_desktop->opened.isEmpty(), "an incomplete e-mail was handed on");
         QVERIFY(window->isVisible());
         // The fields stay as they were.
-        QCOMPARE(window->txtOggetto->text(), subject);
+        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), subject);
         window->close();
     }));
 }
@@ -484,12 +494,12 @@ void TestEmailWindow::typedRecipients() {
     QFETCH(QString, shown);
 
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        window->txtDestinatari->setFocus();
-        Type(window->txtDestinatari, typed);
-        QCOMPARE(window->txtDestinatari->text(), shown);
+        Control<QLineEdit>(window, "txtDestinatari")->setFocus();
+        Type(Control<QLineEdit>(window, "txtDestinatari"), typed);
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), shown);
         // The subject accepts what the recipients refuse.
-        Type(window->txtOggetto, u" è/<>"_s);
-        QCOMPARE(window->txtOggetto->text(), Subject + u" è/<>"_s);
+        Type(Control<QLineEdit>(window, "txtOggetto"), u" è/<>"_s);
+        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), Subject + u" è/<>"_s);
         Close(window, CloseWay::Chiudi);
     }));
     QCOMPARE(ReadBytes(SettingsPath()),
@@ -499,15 +509,15 @@ void TestEmailWindow::typedRecipients() {
 void TestEmailWindow::composedLettersRefused() {
     // Letters built with a dead key reach the field as committed text.
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        window->txtDestinatari->setFocus();
-        Type(window->txtDestinatari, u"caff"_s);
+        Control<QLineEdit>(window, "txtDestinatari")->setFocus();
+        Type(Control<QLineEdit>(window, "txtDestinatari"), u"caff"_s);
         QInputMethodEvent composed(QString(), {});
         composed.setCommitString(u"è"_s);
-        QApplication::sendEvent(window->txtDestinatari, &composed);
+        QApplication::sendEvent(Control<QLineEdit>(window, "txtDestinatari"), &composed);
         QInputMethodEvent mixed(QString(), {});
         mixed.setCommitString(u"ë@bãr.it"_s);
-        QApplication::sendEvent(window->txtDestinatari, &mixed);
-        QCOMPARE(window->txtDestinatari->text(), u"caff@bãr.it"_s);
+        QApplication::sendEvent(Control<QLineEdit>(window, "txtDestinatari"), &mixed);
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), u"caff@bãr.it"_s);
         window->close();
     }));
 }
@@ -516,11 +526,11 @@ void TestEmailWindow::pastedAndStoredTextUnfiltered() {
     QVERIFY(WriteBytes(SettingsPath(),
                        "[Destinatari Comande]\r\nIndirizzi Email=Cucina <cucina@bar.it>\r\n"));
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        QCOMPARE(window->txtDestinatari->text(), u"Cucina <cucina@bar.it>"_s);
-        window->txtDestinatari->setCursorPosition(window->txtDestinatari->text().size());
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), u"Cucina <cucina@bar.it>"_s);
+        Control<QLineEdit>(window, "txtDestinatari")->setCursorPosition(Control<QLineEdit>(window, "txtDestinatari")->text().size());
         QApplication::clipboard()->setText(u", Caffè Sala/2 <sala@bar.it>"_s);
-        QTest::keyClick(window->txtDestinatari, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window->txtDestinatari->text(),
+        QTest::keyClick(Control<QLineEdit>(window, "txtDestinatari"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(),
                  u"Cucina <cucina@bar.it>, Caffè Sala/2 <sala@bar.it>"_s);
         Close(window, CloseWay::Chiudi);
     }));
@@ -557,7 +567,7 @@ void TestEmailWindow::enterMovesFocus() {
     QFETCH(QString, next);
 
     TEST_STEP(Drive(Subject, u"riga uno"_s, [&](TfrmInvioEmail* window) {
-        window->txtDestinatari->setText(u"cucina@trattoria.it"_s);
+        Control<QLineEdit>(window, "txtDestinatari")->setText(u"cucina@trattoria.it"_s);
         auto* widget = window->findChild<QWidget*>(field);
         QVERIFY(widget);
         widget->setFocus();
@@ -567,10 +577,10 @@ void TestEmailWindow::enterMovesFocus() {
         QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(FocusName(window), next);
         // Nothing typed, nothing pressed.
-        QCOMPARE(window->txtDestinatari->text(), u"cucina@trattoria.it"_s);
-        QCOMPARE(window->txtOggetto->text(), Subject);
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), u"cucina@trattoria.it"_s);
+        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), Subject);
         QCOMPARE(window->message(), u"riga uno"_s);
-        QCOMPARE(window->txtMessaggio->blockCount(), 1);
+        QCOMPARE(Control<QPlainTextEdit>(window, "txtMessaggio")->blockCount(), 1);
         QVERIFY2(m_desktop->opened.isEmpty() && m_messages->shown.isEmpty(),
                  "Enter pressed a button");
         QVERIFY2(window->isVisible(), "Enter closed the window");

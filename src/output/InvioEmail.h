@@ -24,12 +24,6 @@ class TfrmInvioEmail : public FixedDialog {
 public:
     explicit TfrmInvioEmail(QWidget* owner = nullptr);
 
-    QLineEdit* txtDestinatari;
-    QLineEdit* txtOggetto;
-    QPlainTextEdit* txtMessaggio;
-    QPushButton* btnChiudi;
-    QPushButton* btnInvia;
-
     // Pre-fill: the opener writes the subject and the message, taken as they
     // are. Line breaks of the message may be CR LF, LF or CR.
     void setSubject(const QString& subject);
@@ -48,6 +42,13 @@ protected:
     void FormShow() override;
     void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* txtDestinatari;
+    QLineEdit* txtOggetto;
+    QPlainTextEdit* txtMessaggio;
+    QPushButton* btnChiudi;
+    QPushButton* btnInvia;
 };
 
 // Builds a fresh e-mail window owned by the opener, fills the subject and the
