@@ -18,6 +18,8 @@
 #include "platform/ModalDialogs.h"
 #include "platform/QtItalian.h"
 #include "pricelists/Catalogue.h"
+#include "pricelists/ListEditor.h"
+#include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
 
 #include "access/CambiaPassword.h"
@@ -78,6 +80,36 @@ QMap<QString, std::function<void()>> DialogOpeners() {
                  Kept().Avvio,
                  QStringLiteral("Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"),
                  QStringLiteral("ELENCO PORTATE: --- 2   Margherita --- 1   Acqua naturale"));
+         }},
+        // The editors open on a list file written out of order: they show it
+        // sorted.
+        {QStringLiteral("TfrmListino_Pizze"),
+         [] {
+             const CatalogueEntry& pizze = CatalogueEntryOf(CourseCategory::Pizze);
+             QStringList lines;
+             for (const auto& [name, price] :
+                  {std::pair{"Quattro stagioni", "8,50"}, std::pair{"Margherita", "6,00"},
+                   std::pair{"Diavola", "7,50"}, std::pair{"Capricciosa", "8,50"},
+                   std::pair{"Marinara", "5,00"}, std::pair{"Quattro formaggi", "8,00"},
+                   std::pair{"Bufalina", "9,00"}, std::pair{"Napoli", "6,50"},
+                   std::pair{"Ortolana", "7,00"}, std::pair{"Prosciutto e funghi", "8,00"},
+                   std::pair{"Calzone farcito", "8,50"}, std::pair{"Tonno e cipolla", "7,50"},
+                   std::pair{"Boscaiola", "8,00"}, std::pair{"Frutti di mare", "10,50"},
+                   std::pair{"Salsiccia e friarielli", "9,50"}, std::pair{"Vegetariana", "7,50"}})
+                 lines.append(
+                     FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
+             WriteListFile(ListFilePath(pizze), lines);
+             OpenListEditor(Kept().Avvio, pizze);
+         }},
+        {QStringLiteral("TfrmElenco_Tavoli"),
+         [] {
+             WriteListFile(ListFilePath(TableListEntry()),
+                           {QStringLiteral("Tavolo 2"), QStringLiteral("Veranda"),
+                            QStringLiteral("Tavolo 10"), QStringLiteral("Dehors 1"),
+                            QStringLiteral("Tavolo 1"), QStringLiteral("terrazza"),
+                            QStringLiteral("Dehors 2"), QStringLiteral("Tavolo 3"),
+                            QStringLiteral("Sala grande")});
+             OpenListEditor(Kept().Avvio, TableListEntry());
          }},
     };
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringEncoder>
 #include <QVector>
 
@@ -141,8 +142,15 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
     return true;
 }
 
-std::optional<QString> WriteProfileString(const QString& path, const QString& section,
-                                          const QString& key, const QString& value) {
+namespace {
+
+// How long a write waits for another station's write of the same file, and
+// after how long a lock left by a station that died is taken over.
+constexpr int LockWaitMs = 5000;
+constexpr int StaleLockMs = 10000;
+
+std::optional<QString> UpdateProfile(const QString& path, const QString& section,
+                                     const QString& key, const QString& value) {
     QByteArray bytes;
     // Anything but a regular file in the file's place is left to the atomic
     // save, which refuses it.
@@ -185,4 +193,25 @@ std::optional<QString> WriteProfileString(const QString& path, const QString& se
         text += u'[' + section + u"]\r\n"_s + keyLine + u"\r\n"_s;
     }
     return WriteFileAtomically(path, Encode(text, encoding));
+}
+
+} // namespace
+
+std::optional<QString> WriteProfileString(const QString& path, const QString& section,
+                                          const QString& key, const QString& value) {
+    // A write reads the whole file, changes one line and replaces the file.
+    // Two stations doing so at once for different keys would each replace the
+    // file with their own copy, and one change would be lost: the lock beside
+    // the file makes the writes of the stations take turns.
+    QLockFile lock(path + u".lock"_s);
+    lock.setStaleLockTime(StaleLockMs);
+    if (!lock.tryLock(LockWaitMs)) {
+        const QString reason = lock.error() == QLockFile::LockFailedError
+                                   ? u"the file is being written by another station"_s
+                                   : u"cannot create the lock file beside it"_s;
+        qWarning("Cannot update %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
+                 qUtf16Printable(reason));
+        return reason;
+    }
+    return UpdateProfile(path, section, key, value);
 }

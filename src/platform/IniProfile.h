@@ -19,7 +19,9 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
 // and the file's encoding; creates the file, the section or the key where
 // missing. A line break or any other control character (below U+0020, NUL
 // included) inside the value becomes a space, so the value keeps its one line
-// and hides nothing after it. The file is replaced atomically; empty when
-// saved, otherwise why it was not.
+// and hides nothing after it. The file is replaced atomically, under a lock
+// file beside it ("<file>.lock") so that stations writing other keys of the
+// same file at once lose none of each other's values; empty when saved,
+// otherwise why it was not.
 std::optional<QString> WriteProfileString(const QString& path, const QString& section,
                                           const QString& key, const QString& value);
