@@ -99,7 +99,17 @@ QMap<QString, std::function<void()>> DialogOpeners() {
                  lines.append(
                      FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
              WriteListFile(ListFilePath(pizze), lines);
+             // An item being typed, as the user adds it.
+             const ModalHook save = SetModalHook({});
+             SetModalHook([save](QDialog* dialog) {
+                 if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtProdotto")))
+                     name->setText(QStringLiteral("Pizza della casa"));
+                 if (auto* price = dialog->findChild<QLineEdit*>(QStringLiteral("txtPrezzo")))
+                     price->setText(QStringLiteral("9,50"));
+                 save(dialog);
+             });
              OpenListEditor(Kept().Avvio, pizze);
+             SetModalHook(save);
          }},
         {QStringLiteral("TfrmElenco_Tavoli"),
          [] {
