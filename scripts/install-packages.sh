@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils
   locales
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
