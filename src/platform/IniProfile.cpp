@@ -168,7 +168,11 @@ std::optional<QString> UpdateProfile(const QString& path, const QString& section
     const ProfileEncoding encoding = EncodingOf(bytes);
     // Decoded without cutting at a NUL, so that nothing of the file is lost.
     QString text = DecodeWholeTextFile(bytes);
-    const QVector<ProfileLine> lines = ScanLines(text);
+    // Readers stop at a NUL: the key is looked for, and added, in the text
+    // before it, so that they see the value; what follows stays as it is.
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    const qsizetype visibleEnd = nul < 0 ? text.size() : nul;
+    const QVector<ProfileLine> lines = ScanLines(text.left(visibleEnd));
     const Location where = Locate(text, lines, section, key, nullptr);
     // The value has its line to itself: a line break in it (pasted text) would
     // end the value there and leave the rest behind as lines of their own, and
@@ -188,9 +192,11 @@ std::optional<QString> UpdateProfile(const QString& path, const QString& section
         const bool hasBreak = after.end > after.textEnd;
         text.insert(after.end, hasBreak ? keyLine + u"\r\n"_s : u"\r\n"_s + keyLine + u"\r\n"_s);
     } else {
-        if (!text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
-            text += u"\r\n"_s;
-        text += u'[' + section + u"]\r\n"_s + keyLine + u"\r\n"_s;
+        QString added = u'[' + section + u"]\r\n"_s + keyLine + u"\r\n"_s;
+        const QStringView visible = QStringView(text).left(visibleEnd);
+        if (!visible.isEmpty() && !visible.endsWith(u'\n') && !visible.endsWith(u'\r'))
+            added.prepend(u"\r\n"_s);
+        text.insert(visibleEnd, added);
     }
     return WriteFileAtomically(path, Encode(text, encoding));
 }
