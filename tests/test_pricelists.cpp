@@ -11,6 +11,7 @@
 #include "TestFiles.h"
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -45,6 +46,8 @@ QString FieldOf(const CatalogueEntry& e, const QString& field) {
         {u"PrintTitle"_s, e.PrintTitle},
         {u"ImportDialogClass"_s, e.ImportDialogClass},
         {u"ImportDialogTitle"_s, e.ImportDialogTitle},
+        {u"ImportBannerText"_s, e.ImportBannerText},
+        {u"Kind"_s, e.Kind == EntryKind::PriceList ? u"price list"_s : u"table list"_s},
         {u"MenuControls"_s, e.MenuControls.join(u'|')},
         {u"MenuClickHandler"_s, e.MenuClickHandler},
         {u"OrderControls"_s, e.OrderControls.join(u'|')},
@@ -116,6 +119,8 @@ private slots:
     void priceKeyFilter();
     void tableNameKeyFilter_data();
     void tableNameKeyFilter();
+    void keyEventsReachTheFilters_data();
+    void keyEventsReachTheFilters();
 };
 
 // ------------------------------------------------------------------ Catalogue
@@ -215,6 +220,13 @@ void TestPriceLists::catalogueFields_data() {
     row("Tavoli", "OrderHint", u"Importa i dati dall'elenco dei tavoli."_s);
 
     row("Carne", "BannerText", u"LISTINO PREZZI SECONDI-CARNE"_s);
+    row("Aperitivi", "ImportBannerText", u"IMPORTAZIONE APERITIVI"_s);
+    row("Primi", "ImportBannerText", u"IMPORTAZIONE PRIMI PIATTI"_s);
+    row("Carne", "ImportBannerText", u"IMPORTAZIONE SECONDI-CARNE"_s);
+    row("Caffetteria", "ImportBannerText", u"IMPORTAZIONE CAFFETTERIA"_s);
+    row("Tavoli", "ImportBannerText", u"IMPORTAZIONE DATI TAVOLO"_s);
+    row("Pizze", "Kind", u"price list"_s);
+    row("Tavoli", "Kind", u"table list"_s);
     row("Tavoli", "BannerText", u"GESTIONE ELENCO TAVOLI"_s);
     row("Carne", "InstructionText",
         u"E' possibile creare un listino prezzi personalizzato dei secondi piatti a base di carne "
@@ -800,6 +812,59 @@ void TestPriceLists::tableNameKeyFilter() {
     QFETCH(QChar, character);
     QFETCH(int, decision);
     QCOMPARE(int(TableNameKeyFilter(keyCode, character)), decision);
+}
+
+// Qt's key events, as a window receives them, through the one mapping to key
+// codes and characters and on into the filters.
+void TestPriceLists::keyEventsReachTheFilters_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("price");
+    QTest::addColumn<int>("tableName");
+
+    const int pass = int(KeyDecision::Pass);
+    const int swallow = int(KeyDecision::Swallow);
+    const int focusAdd = int(KeyDecision::FocusAddButton);
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << u"\r"_s << 13 << focusAdd << focusAdd;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << keypad << u"\r"_s << 13 << focusAdd
+                                  << focusAdd;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << u"\b"_s << 8 << pass << pass;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << QString() << 46 << pass << pass;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << QString() << 37 << pass << pass;
+    QTest::newRow("Right") << int(Qt::Key_Right) << none << QString() << 39 << pass << pass;
+    QTest::newRow("Home") << int(Qt::Key_Home) << none << QString() << 36 << swallow << pass;
+    QTest::newRow("digit") << int(Qt::Key_7) << none << u"7"_s << 55 << pass << pass;
+    QTest::newRow("keypad digit") << int(Qt::Key_5) << keypad << u"5"_s << 101 << pass << pass;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << none << u","_s << 188 << pass << pass;
+    QTest::newRow("period") << int(Qt::Key_Period) << none << u"."_s << 190 << swallow << pass;
+    QTest::newRow("keypad decimal") << int(Qt::Key_Period) << keypad << u"."_s << 110 << swallow
+                                    << pass;
+    QTest::newRow("letter") << int(Qt::Key_A) << none << u"a"_s << 65 << swallow << pass;
+    QTest::newRow("paste shortcut") << int(Qt::Key_V) << int(Qt::ControlModifier) << u"\x16"_s
+                                    << 86 << swallow << pass;
+    QTest::newRow("colon") << int(Qt::Key_Colon) << int(Qt::ShiftModifier) << u":"_s << 0
+                           << swallow << swallow;
+    QTest::newRow("c cedilla") << int(Qt::Key_Ccedilla) << none << u"ç"_s << 0 << swallow
+                               << swallow;
+}
+
+void TestPriceLists::keyEventsReachTheFilters() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QFETCH(int, price);
+    QFETCH(int, tableName);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    const KeyStroke stroke = KeyStrokeOf(&event);
+    QCOMPARE(stroke.code, code);
+    QCOMPARE(stroke.character, text.isEmpty() ? QChar() : text.front());
+    QCOMPARE(int(PriceKeyFilter(stroke.code, stroke.character)), price);
+    QCOMPARE(int(TableNameKeyFilter(stroke.code, stroke.character)), tableName);
 }
 
 QTEST_GUILESS_MAIN(TestPriceLists)
