@@ -7,8 +7,8 @@
 // texts are drawn in Italian: QtStampa is the print dialog, QtMenuCampo the
 // e-mail window with the context menu of its subject field open.
 #include "access/PasswordStore.h"
-#include "app/KeptWindow.h"
-#include "app/ProgramFolder.h"
+#include "widgets/KeptWindow.h"
+#include "platform/ProgramFolder.h"
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
 #include "orders/OrderLine.h"
@@ -28,6 +28,8 @@
 #include "app/MenuListini.h"
 #include "app/MenuOrdinazioni.h"
 #include "archive/ApriOrdinazioni.h"
+#include "archive/Comanda_in_Lettura.h"
+#include "archive/OrderArchive.h"
 #include "orders/Ordinazioni.h"
 
 #include <QApplication>
@@ -39,6 +41,7 @@
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QLineEdit>
 
@@ -55,6 +58,30 @@ bool Save(QWidget* window, const QString& file) {
     return saved;
 }
 
+// A few saved tickets of one evening, for the archive browser and the viewer.
+QString WriteSampleTickets() {
+    const QStringList lines = {
+        BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("12,00")),
+        BuildOrderLine(QStringLiteral("1"), QStringLiteral("Diavola"), QStringLiteral("7,50")),
+        BuildOrderLine(QStringLiteral("3"), QStringLiteral("Acqua naturale"),
+                       QStringLiteral("4,50")),
+        BuildOrderLine(QStringLiteral("1"), QStringLiteral("Tiramis\u00F9"),
+                       QStringLiteral("5,00")),
+        BuildOrderLine(QStringLiteral("2"), QStringLiteral("Caff\u00E8"), QStringLiteral("2,40"))};
+    QString shown;
+    for (const auto& [table, time] :
+         {std::pair{"5", "20:15:33"}, std::pair{"12", "20:41:07"},
+          std::pair{"Veranda 3", "21:02:48"}, std::pair{"8", "19:58:12"},
+          std::pair{"Dehors 1", "21:30:05"}}) {
+        const QString name = ArchiveFileName(QString::fromUtf8(table), QStringLiteral("12/03/2024"),
+                                             QString::fromUtf8(time));
+        SaveOrderArchive(name, lines);
+        if (shown.isEmpty())
+            shown = name;
+    }
+    return shown;
+}
+
 // Kept windows are drawn at their client size, as they open on a
 // 1024 x 768 screen; dialogs as their opener shows them.
 QMap<QString, std::function<QWidget*()>> KeptWindowsByName() {
@@ -65,7 +92,11 @@ QMap<QString, std::function<QWidget*()>> KeptWindowsByName() {
         {QStringLiteral("TfrmMenuListini"), [] { return Kept().MenuListini; }},
         {QStringLiteral("TfrmMenuOrdinazioni"), [] { return Kept().MenuOrdinazioni; }},
         {QStringLiteral("TfrmOrdinazioni"), [] { return Kept().Ordinazioni; }},
-        {QStringLiteral("TfrmApriOrdinazioni"), [] { return Kept().ApriOrdinazioni; }},
+        {QStringLiteral("TfrmApriOrdinazioni"),
+         [] {
+             WriteSampleTickets();
+             return Kept().ApriOrdinazioni;
+         }},
     };
 }
 
@@ -109,6 +140,22 @@ QMap<QString, std::function<void()>> DialogOpeners() {
                  save(dialog);
              });
              OpenListEditor(Kept().Avvio, pizze);
+             SetModalHook(save);
+         }},
+        // The viewer as the archive browser opens it, its total computed,
+        // at its client size rather than maximised.
+        {QStringLiteral("TfrmComanda_in_Lettura"),
+         [] {
+             const QString name = WriteSampleTickets();
+             const ModalHook save = SetModalHook({});
+             SetModalHook([save](QDialog* dialog) {
+                 dialog->setWindowState(Qt::WindowNoState);
+                 dialog->resize(KeptWindow::WorkingSize);
+                 if (auto* total = dialog->findChild<QPushButton*>(QStringLiteral("btnTotale")))
+                     total->click();
+                 save(dialog);
+             });
+             OpenComandaInLettura(Kept().Avvio, ProgramFolder() + name, name.chopped(4));
              SetModalHook(save);
          }},
         {QStringLiteral("TfrmElenco_Tavoli"),

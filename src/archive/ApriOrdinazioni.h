@@ -2,8 +2,16 @@
 
 #include "widgets/KeptWindow.h"
 
-// The archive browser. Until it is built it says so; closing it leads back
-// to the start window.
+class QFileSystemWatcher;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+// The archive browser: the tickets saved in the program folder, listed by
+// name, opened in the read-only viewer or deleted after a confirmation. While
+// it is shown it follows the folder, so that tickets saved or deleted by
+// another station sharing it appear or vanish by themselves.
 class TfrmApriOrdinazioni : public KeptWindow {
     Q_OBJECT
 
@@ -13,6 +21,38 @@ public:
 signals:
     void closed(); // back to the start window
 
+private slots:
+    void btnApriClick();
+    void btnEliminaClick();
+    void btnAnnullaClick();
+    void imgGuidaClick();
+
 protected:
+    void FormShow() override;
     void FormClose() override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // The list as the folder holds it, nothing selected, the count
+    // following.
+    void FillList();
+    // The list brought in line with the folder after a change seen there,
+    // the selection staying on its file while that file exists.
+    void FollowFolder();
+    // The items made equal to the names, moving no more rows than changed
+    // (or filled afresh when many did); false when they already were.
+    bool ShowNames(const QStringList& names);
+    void ShowCount();
+    void StopFollowing();
+
+    QString SelectedName() const;
+
+    QListWidget* lstFiles;
+    QLabel* lblCreati;
+    QPushButton* btnApri;
+    QPushButton* btnElimina;
+    QPushButton* btnAnnulla;
+
+    QFileSystemWatcher* m_watcher;
+    QTimer* m_settle; // gathers a burst of folder changes into one look
 };

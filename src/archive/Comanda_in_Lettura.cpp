@@ -1,0 +1,186 @@
+#include "archive/Comanda_in_Lettura.h"
+
+#include "archive/OrderArchive.h"
+#include "orders/OrderLine.h"
+#include "orders/TotalField.h"
+#include "output/PrintSummary.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ModalDialogs.h"
+#include "platform/TextTrim.h"
+#include "widgets/Controls.h"
+#include "widgets/InfoBar.h"
+#include "widgets/KeptWindow.h"
+#include "widgets/LineList.h"
+#include "widgets/Theme.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString EmptyTicketWarning =
+    u"Operazione di stampa non applicabile: la comanda non contiene nessuna voce."_s;
+const QString PrintQuestion = u"Si vuole stampare la presente comanda?"_s;
+const QString ReadyHint = u"Pronto per stampare l'ordinazione..."_s;
+
+// Every line is at least this wide: the list scrolls sideways to show it.
+constexpr int ItemWidth = 800;
+
+QPushButton* Button(const QString& name, const QString& text, const QString& icon, ButtonLook look,
+                    QWidget* parent) {
+    QPushButton* button = WindowButton(name, text, icon, look, 12, parent, QFont::Normal);
+    button->setMinimumHeight(50);
+    return button;
+}
+
+} // namespace
+
+TfrmComanda_in_Lettura::TfrmComanda_in_Lettura(QWidget* owner)
+    : FixedDialog(u"TfrmComanda_in_Lettura"_s, u" Orbisala - Visualizzazione comande in archivio"_s,
+                  KeptWindow::WorkingSize, owner),
+      m_report(TicketReportName) {
+    // A working window rather than a small dialog: resizable, with the
+    // title-bar buttons, opening maximised.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowMaximized);
+    setModal(true);
+
+    lblNome = new QLabel(u"Comanda"_s, this);
+    lblNome->setObjectName(u"lblNome"_s);
+    lblNome->setAlignment(Qt::AlignCenter);
+    lblNome->setFont(Theme::Verdana(12));
+    Theme::ApplyLook(lblNome, Theme::Look::InfoBar);
+    lblNome->setMinimumHeight(36);
+
+    lblFile = new QLabel(this);
+    lblFile->setObjectName(u"lblFile"_s);
+    lblFile->hide();
+
+    lstRecords = LineList(u"lstRecords"_s, this);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    btnTotale =
+        Button(u"btnTotale"_s, u"Calcola totale >>"_s, u"calcola"_s, ButtonLook::Light, this);
+    txtTotale = TotalField(u"txtTotale"_s, this);
+    cmdStampa = Button(u"cmdStampa"_s, u"Stampa"_s, u"stampa"_s, ButtonLook::Primary, this);
+    cmdChiudi = Button(u"cmdChiudi"_s, u"Chiudi"_s, u"chiudi"_s, ButtonLook::Light, this);
+
+    panInfo = new InfoBar(u"panInfo"_s, this);
+    panInfo->setFont(Theme::Tahoma(12));
+    panInfo->setText(ReadyHint);
+    panInfo->setMinimumHeight(50);
+    panInfo->addHint(btnTotale, u"Calcola il totale complessivo della comanda."_s);
+    panInfo->addHint(cmdStampa, u"Stampa la comanda."_s);
+    panInfo->addHint(cmdChiudi, u"Chiudi questa schermata di lavoro."_s);
+    // The background, the heading bar and the list empty the bar; the total
+    // field and the bar itself leave it as it is.
+    panInfo->clearOver(this);
+    for (QWidget* quiet : {static_cast<QWidget*>(lblNome), static_cast<QWidget*>(lstRecords),
+                           lstRecords->viewport()})
+        panInfo->addHint(quiet, QString());
+
+    auto* totalRow = new QHBoxLayout;
+    totalRow->setSpacing(10);
+    totalRow->addStretch(1);
+    totalRow->addWidget(btnTotale);
+    totalRow->addWidget(txtTotale);
+
+    auto* foot = new QHBoxLayout;
+    foot->setSpacing(10);
+    foot->addWidget(cmdStampa);
+    foot->addWidget(panInfo, 1);
+    foot->addWidget(cmdChiudi);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 14);
+    page->setSpacing(12);
+    page->addWidget(lblNome);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(20, 0, 20, 0);
+    body->setSpacing(12);
+    body->addWidget(lstRecords, 1);
+    body->addLayout(totalRow);
+    body->addLayout(foot);
+    page->addLayout(body, 1);
+
+    connect(btnTotale, &QPushButton::clicked, this, &TfrmComanda_in_Lettura::btnTotaleClick);
+    connect(cmdStampa, &QPushButton::clicked, this, &TfrmComanda_in_Lettura::cmdStampaClick);
+    connect(cmdChiudi, &QPushButton::clicked, this, &TfrmComanda_in_Lettura::cmdChiudiClick);
+}
+
+void TfrmComanda_in_Lettura::setFile(const QString& path) {
+    lblFile->setText(TrimBlanks(path));
+}
+
+void TfrmComanda_in_Lettura::setHeading(const QString& heading) {
+    lblNome->setText(heading);
+}
+
+void TfrmComanda_in_Lettura::showEvent(QShowEvent* event) {
+    FixedDialog::showEvent(event);
+    // The base centres each dialog as it shows, which moves a maximised
+    // window out of its state: the viewer opens maximised all the same.
+    if (!event->spontaneous())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmComanda_in_Lettura::FormShow() {
+    QStringList lines;
+    // A file that cannot be read leaves the list empty, without a word.
+    if (!LoadOrderArchive(lblFile->text(), &lines))
+        return;
+    for (QString& line : lines)
+        line = TrimBlanks(line);
+    ShowLines(lstRecords, lines);
+    SetItemWidth(lstRecords, ItemWidth);
+}
+
+QStringList TfrmComanda_in_Lettura::Lines() const {
+    QStringList lines;
+    lines.reserve(lstRecords->count());
+    for (int row = 0; row < lstRecords->count(); ++row)
+        lines.append(lstRecords->item(row)->text());
+    return lines;
+}
+
+void TfrmComanda_in_Lettura::btnTotaleClick() {
+    // The amount is read from character 59 on, as far as the trimmed line
+    // goes: the same amount as in the full line.
+    txtTotale->setText(ComputeTotal(Lines()));
+}
+
+void TfrmComanda_in_Lettura::cmdStampaClick() {
+    btnTotaleClick();
+    if (lstRecords->count() == 0) {
+        warning(this, EmptyTicketWarning);
+        return;
+    }
+    if (!confirm(this, PrintQuestion))
+        return;
+    PrintSummary(m_report, TrimBlanks(lblNome->text()), TicketSummary(Lines(), txtTotale->text()),
+                 this);
+}
+
+void TfrmComanda_in_Lettura::cmdChiudiClick() {
+    close();
+}
+
+void OpenComandaInLettura(QWidget* opener, const QString& path, const QString& heading) {
+    auto viewer = std::make_unique<TfrmComanda_in_Lettura>(opener);
+    viewer->setFile(path);
+    viewer->setHeading(heading);
+    ShowModal(viewer.get());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "output/ReportLayout.h"
+#include "widgets/FixedDialog.h"
+
+class InfoBar;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The read-only viewer of one archived ticket: its lines as saved, the total
+// on request and a printout. It reads the file once, when it is shown, and
+// never writes it.
+class TfrmComanda_in_Lettura : public FixedDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmComanda_in_Lettura(QWidget* owner = nullptr);
+
+    // What the opener hands over before showing the window: the full path
+    // of the ticket file and the heading over its lines.
+    void setFile(const QString& path);
+    void setHeading(const QString& heading);
+
+private slots:
+    void btnTotaleClick();
+    void cmdStampaClick();
+    void cmdChiudiClick();
+
+protected:
+    void FormShow() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QStringList Lines() const;
+
+    QLabel* lblNome;
+    QLabel* lblFile;
+    QListWidget* lstRecords;
+    QLineEdit* txtTotale;
+    QPushButton* btnTotale;
+    QPushButton* cmdStampa;
+    QPushButton* cmdChiudi;
+    InfoBar* panInfo;
+
+    ReportLayout m_report;
+};
+
+// Builds a fresh viewer owned by the opener for the ticket at `path`, shows
+// it modally under `heading` and destroys it when it closes.
+void OpenComandaInLettura(QWidget* opener, const QString& path, const QString& heading);

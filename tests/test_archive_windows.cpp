@@ -1,0 +1,680 @@
+// The archive browser and the read-only viewer, driven through their controls
+// on a temporary program folder: the list and its count, opening, deleting,
+// the viewer's lines, total, print and hints, and the browser following the
+// folder while another process saves and deletes tickets in it.
+#include "archive/ApriOrdinazioni.h"
+#include "archive/OrderArchive.h"
+#include "orders/OrderLine.h"
+#include "platform/AnsiCodePage.h"
+#include "platform/TextTrim.h"
+
+#include "Seams.h"
+#include "TestFiles.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString EmptyListWarning = u"Attenzione: l'elenco non contiene nessuna comanda."_s;
+const QString OpenWithoutSelectionWarning =
+    u"Attenzione: selezionare l'ordinazione dall'elenco prima di premere il pulsante "
+    u"Visualizza comanda."_s;
+const QString DeleteWithoutSelectionWarning =
+    u"Attenzione: selezionare dall'elenco la comanda da eliminare prima di premere il pulsante "
+    u"di cancellazione."_s;
+const QString DeleteQuestion =
+    u"Si sta per eliminare la comanda selezionata. Si ricorda che il file cancellato non potrà "
+    u"essere recuperato.\r\n\r\nSi conferma l'eliminazione della comanda?"_s;
+const QString DeletedMessage = u"La comanda è stata eliminata con successo."_s;
+const QString NotDeletedMessage =
+    u"Attenzione: non è stato possibile eliminare la comanda selezionata.\r\n\r\nIl file "
+    u"potrebbe essere protetto da scrittura, in uso su un'altra postazione o privo dei "
+    u"permessi necessari."_s;
+const QString AlreadyGoneMessage =
+    u"Attenzione: la comanda selezionata non si trova più nell'archivio.\r\n\r\nPotrebbe essere "
+    u"stata eliminata da un'altra postazione."_s;
+const QString EmptyTicketWarning =
+    u"Operazione di stampa non applicabile: la comanda non contiene nessuna voce."_s;
+const QString PrintQuestion = u"Si vuole stampare la presente comanda?"_s;
+
+QString Ticket(int table, const QString& time = u"20:15:33"_s) {
+    return ArchiveFileName(QString::number(table), u"12/03/2024"_s, time);
+}
+
+QString Count(int n) {
+    return u"Sono state archiviate %1 comande."_s.arg(n);
+}
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items.append(list->item(row)->text());
+    return items;
+}
+
+QStringList Trimmed(QStringList lines) {
+    for (QString& line : lines)
+        line = TrimBlanks(line);
+    return lines;
+}
+
+QByteArray CrLfBytes(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += EncodeAnsi(line) + "\r\n";
+    return bytes;
+}
+
+QStringList SampleLines() {
+    return {BuildOrderLine(u"2"_s, u"Margherita"_s, u"12,00"_s),
+            BuildOrderLine(u"1"_s, u"Acqua naturale"_s, u"1,50"_s),
+            BuildOrderLine(u"3"_s, u"Caff\u00E8"_s, u"3,30"_s)};
+}
+
+QVector<QString> TextsOf(const QVector<ReportPage>& pages, const QString& object) {
+    QVector<QString> texts;
+    for (const ReportPage& page : pages)
+        for (const PlacedText& text : page.texts)
+            if (text.object == object)
+                texts.append(text.text);
+    return texts;
+}
+
+// Another process at work in the folder, as a second station would be.
+bool OtherProcess(const QString& script) {
+    return QProcess::execute(u"/bin/sh"_s, {u"-c"_s, script}) == 0;
+}
+
+QString Quoted(const QString& path) {
+    return u'\'' + path + u'\'';
+}
+
+} // namespace
+
+class TestArchiveWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // The list
+    void countFollowsFiles_data();
+    void countFollowsFiles();
+    void listsArchiveFilesOnly();
+    void nextShowListsAfresh();
+
+    // Opening
+    void warningsWithoutTicket_data();
+    void warningsWithoutTicket();
+    void openShowsTicketUnderItsHeading();
+    void viewerLinesAndTotal_data();
+    void viewerLinesAndTotal();
+
+    // Deleting
+    void deleteAnswers_data();
+    void deleteAnswers();
+    void failedDeletionSaysSo_data();
+    void failedDeletionSaysSo();
+    void nameWithLeadingBlankIsItsOwnTicket();
+
+    // The viewer's print and hints
+    void viewerPrint_data();
+    void viewerPrint();
+    void viewerHints();
+
+    // A ticket saved as the order window saves it, followed to its end
+    void savedTicketRoad();
+
+    // Help and closing
+    void helpAndClose();
+
+    // The folder followed while the browser is shown
+    void followsTicketsOfOtherStations_data();
+    void followsTicketsOfOtherStations();
+    void otherFilesLeaveListAlone();
+
+private:
+    QListWidget* list() const { return m_window->findChild<QListWidget*>(u"lstFiles"_s); }
+    QString countText() const { return m_window->findChild<QLabel*>(u"lblCreati"_s)->text(); }
+    QString selected() const {
+        const auto items = list()->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+    void write(const QString& name, const QByteArray& bytes) {
+        QVERIFY2(WriteBytes(m_folder->filePath(name), bytes), qPrintable(name));
+    }
+    void show() {
+        m_window->showKept();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void click(const QString& control) {
+        auto* button = m_window->findChild<QAbstractButton*>(control);
+        QVERIFY2(button, qPrintable(control));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void select(const QString& name) {
+        const auto found = list()->findItems(name, Qt::MatchExactly);
+        QVERIFY2(found.size() == 1, qPrintable(name));
+        list()->scrollToItem(found.first());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(found.first()).center());
+        QCOMPARE(selected(), name);
+    }
+    // Opens the selected ticket; the driver works on the viewer while it shows.
+    void openSelected(const ModalRecorder::Driver& driver) {
+        m_dialogs->driver = [driver](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), u"TfrmComanda_in_Lettura"_s);
+            driver(dialog);
+        };
+        click(u"btnApri"_s);
+        QCOMPARE(m_dialogs->shown, QStringList{u"TfrmComanda_in_Lettura"_s});
+        QVERIFY(!m_dialogs->driverFailed());
+    }
+    QVector<RecordedMessage>& messages() { return m_messages->shown; }
+
+    std::unique_ptr<ProgramFolderScope> m_folder;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<ModalRecorder> m_dialogs;
+    std::unique_ptr<PrintRecorder> m_prints;
+    std::unique_ptr<TfrmApriOrdinazioni> m_window;
+};
+
+// In the viewer
+namespace {
+
+QListWidget* Records(QDialog* viewer) {
+    return viewer->findChild<QListWidget*>(u"lstRecords"_s);
+}
+QString Total(QDialog* viewer) {
+    return viewer->findChild<QLineEdit*>(u"txtTotale"_s)->text();
+}
+void Press(QDialog* viewer, const QString& control) {
+    auto* button = viewer->findChild<QAbstractButton*>(control);
+    QVERIFY2(button, qPrintable(control));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
+void TestArchiveWindows::init() {
+    m_folder = std::make_unique<ProgramFolderScope>();
+    m_messages = std::make_unique<MessageRecorder>();
+    m_dialogs = std::make_unique<ModalRecorder>();
+    m_prints = std::make_unique<PrintRecorder>();
+    m_window = std::make_unique<TfrmApriOrdinazioni>();
+}
+
+void TestArchiveWindows::cleanup() {
+    m_window.reset();
+    m_prints.reset();
+    m_dialogs.reset();
+    m_messages.reset();
+    m_folder.reset();
+}
+
+void TestArchiveWindows::countFollowsFiles_data() {
+    QTest::addColumn<int>("files");
+    QTest::newRow("none") << 0;
+    QTest::newRow("one: the number in the same plural sentence") << 1;
+    QTest::newRow("several") << 3;
+}
+
+void TestArchiveWindows::countFollowsFiles() {
+    QFETCH(int, files);
+    QCOMPARE(countText(), Count(0));
+    QStringList expected;
+    for (int table = files; table >= 1; --table) {
+        write(Ticket(table), CrLfBytes(SampleLines()));
+        expected.prepend(Ticket(table));
+    }
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), expected);
+    QCOMPARE(countText(), Count(files));
+    QCOMPARE(selected(), QString());
+    QCOMPARE(list()->font().family(), QFont(u"Courier New"_s).family());
+    QCOMPARE(list()->font().pointSize(), 14);
+}
+
+void TestArchiveWindows::listsArchiveFilesOnly() {
+    for (const QString& name : {u"x.EUR"_s, u"z.eur.bak"_s, u"Listino_Pizze.lst"_s, u"b.eur"_s})
+        write(name, "1\r\n");
+    QVERIFY(QDir(m_folder->path()).mkdir(u"y.eur"_s));
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), (QStringList{u"b.eur"_s, u"x.EUR"_s}));
+    QCOMPARE(countText(), Count(2));
+}
+
+void TestArchiveWindows::nextShowListsAfresh() {
+    write(Ticket(1), "1\r\n");
+    write(Ticket(2), "1\r\n");
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(2)));
+    click(u"btnAnnulla"_s);
+    QVERIFY(!m_window->isVisible());
+    // Gone outside the program while the browser was hidden.
+    QVERIFY(QFile::remove(m_folder->filePath(Ticket(1))));
+    QVERIFY(QFile::remove(m_folder->filePath(Ticket(2))));
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), QStringList{});
+    QCOMPARE(countText(), Count(0));
+    write(Ticket(3), "1\r\n");
+    click(u"btnAnnulla"_s);
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), QStringList{Ticket(3)});
+    QCOMPARE(selected(), QString());
+}
+
+void TestArchiveWindows::warningsWithoutTicket_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("open, empty list") << u"btnApri"_s << 0 << EmptyListWarning;
+    QTest::newRow("open, nothing selected") << u"btnApri"_s << 2 << OpenWithoutSelectionWarning;
+    QTest::newRow("delete, empty list") << u"btnElimina"_s << 0 << EmptyListWarning;
+    QTest::newRow("delete, nothing selected")
+        << u"btnElimina"_s << 2 << DeleteWithoutSelectionWarning;
+}
+
+void TestArchiveWindows::warningsWithoutTicket() {
+    QFETCH(QString, button);
+    QFETCH(int, files);
+    QFETCH(QString, expected);
+    for (int table = 1; table <= files; ++table)
+        write(Ticket(table), "1\r\n");
+    TEST_STEP(show());
+    click(button);
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(messages()[0].kind, MessageKind::Warning);
+    QCOMPARE(messages()[0].text, expected);
+    QCOMPARE(m_dialogs->shown, QStringList{});
+    QCOMPARE(FolderEntries(m_folder->path()).size(), files);
+    QCOMPARE(list()->count(), files);
+}
+
+void TestArchiveWindows::openShowsTicketUnderItsHeading() {
+    const QStringList lines = SampleLines();
+    write(u"report.EUR"_s, CrLfBytes(lines));
+    write(Ticket(9), "1\r\n");
+    TEST_STEP(show());
+    TEST_STEP(select(u"report.EUR"_s));
+    TEST_STEP(openSelected([&](QDialog* viewer) {
+        QCOMPARE(viewer->windowTitle(), u" Orbisala - Visualizzazione comande in archivio"_s);
+        QVERIFY(viewer->isModal());
+        QVERIFY(viewer->windowState() & Qt::WindowMaximized);
+        QCOMPARE(viewer->findChild<QLabel*>(u"lblNome"_s)->text(), u"report"_s);
+        auto* lblFile = viewer->findChild<QLabel*>(u"lblFile"_s);
+        QCOMPARE(lblFile->text(), m_folder->filePath(u"report.EUR"_s));
+        QVERIFY(lblFile->isHidden());
+        QCOMPARE(Items(Records(viewer)), Trimmed(lines));
+        QCOMPARE(Total(viewer), u"---"_s);
+        Press(viewer, u"cmdChiudi"_s);
+        QVERIFY(!viewer->isVisible());
+    }));
+    QCOMPARE(Items(list()), (QStringList{Ticket(9), u"report.EUR"_s}));
+    QCOMPARE(selected(), u"report.EUR"_s);
+    QVERIFY(messages().isEmpty());
+    QCOMPARE(ReadBytes(m_folder->filePath(u"report.EUR"_s)), CrLfBytes(lines));
+}
+
+void TestArchiveWindows::viewerLinesAndTotal_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("total");
+
+    const QStringList lines = SampleLines();
+    QTest::newRow("CR LF, as saved") << CrLfBytes(lines) << Trimmed(lines) << ComputeTotal(lines);
+    QByteArray lf = CrLfBytes(lines);
+    lf.replace("\r\n", "\n");
+    QTest::newRow("LF alone") << lf << Trimmed(lines) << u"16,80"_s;
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF") +
+                                       (lines[0] + u"\r\n"_s + lines[2] + u"\r\n"_s).toUtf8()
+                                << Trimmed({lines[0], lines[2]}) << u"15,30"_s;
+    const QStringList noise{BuildOrderLine(u"1"_s, u"Spritz"_s, u"0,10"_s),
+                            BuildOrderLine(u"1"_s, u"Caff\u00E8"_s, u"0,20"_s)};
+    QTest::newRow("no floating-point noise") << CrLfBytes(noise) << Trimmed(noise) << u"0,30"_s;
+    const QStringList letters{lines[0], BuildOrderLine(u"1"_s, u"Spritz"_s, u"7,OO"_s)};
+    QTest::newRow("letters in an amount") << CrLfBytes(letters) << Trimmed(letters) << u"0,00"_s;
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << u"0,00"_s;
+}
+
+void TestArchiveWindows::viewerLinesAndTotal() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, total);
+    write(Ticket(5), bytes);
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(5)));
+    TEST_STEP(openSelected([&](QDialog* viewer) {
+        QCOMPARE(Items(Records(viewer)), shown);
+        for (const QString& line : Items(Records(viewer)))
+            QCOMPARE(line, TrimBlanks(line));
+        QCOMPARE(Total(viewer), u"---"_s);
+        Press(viewer, u"btnTotale"_s);
+        QCOMPARE(Total(viewer), total);
+    }));
+    QVERIFY(messages().isEmpty());
+}
+
+void TestArchiveWindows::deleteAnswers_data() {
+    QTest::addColumn<int>("files");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No keeps file, list and selection") << 3 << false;
+    QTest::newRow("Yes deletes") << 3 << true;
+    QTest::newRow("Yes deletes the last ticket") << 1 << true;
+}
+
+void TestArchiveWindows::deleteAnswers() {
+    QFETCH(int, files);
+    QFETCH(bool, yes);
+    QStringList names;
+    for (int table = 1; table <= files; ++table) {
+        write(Ticket(table), "1\r\n");
+        names.append(Ticket(table));
+    }
+    const QString chosen = Ticket(1);
+    TEST_STEP(show());
+    TEST_STEP(select(chosen));
+    m_messages->answers.enqueue(yes);
+    click(u"btnElimina"_s);
+
+    QCOMPARE(messages().value(0).kind, MessageKind::Confirm);
+    QCOMPARE(messages().value(0).text, DeleteQuestion);
+    QCOMPARE(QFileInfo::exists(m_folder->filePath(chosen)), !yes);
+    if (yes) {
+        names.removeOne(chosen);
+        QCOMPARE(messages().size(), 2);
+        QCOMPARE(messages()[1].kind, MessageKind::Information);
+        QCOMPARE(messages()[1].text, DeletedMessage);
+        QCOMPARE(selected(), QString());
+    } else {
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(selected(), chosen);
+    }
+    QCOMPARE(Items(list()), names);
+    QCOMPARE(countText(), Count(int(names.size())));
+    QCOMPARE(FolderEntries(m_folder->path()).size(), names.size());
+}
+
+void TestArchiveWindows::failedDeletionSaysSo_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("stillListed");
+    QTest::newRow("read-only ticket") << u"read-only"_s << NotDeletedMessage << true;
+    QTest::newRow("gone since the list was filled") << u"gone"_s << AlreadyGoneMessage << false;
+}
+
+void TestArchiveWindows::failedDeletionSaysSo() {
+    QFETCH(QString, failure);
+    QFETCH(QString, expected);
+    QFETCH(bool, stillListed);
+    write(Ticket(1), "1\r\n");
+    write(Ticket(2), "1\r\n");
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(2)));
+    if (failure == u"read-only")
+        QVERIFY(MakeReadOnly(m_folder->filePath(Ticket(2))));
+    else
+        QVERIFY(QFile::remove(m_folder->filePath(Ticket(2))));
+    click(u"btnElimina"_s);
+
+    QCOMPARE(messages().size(), 2);
+    QCOMPARE(messages()[0].kind, MessageKind::Confirm);
+    QCOMPARE(messages()[1].kind, MessageKind::Plain);
+    QCOMPARE(messages()[1].text, expected);
+    // The message comes after the refill: the list already shows the truth.
+    const QStringList listed =
+        stillListed ? QStringList{Ticket(1), Ticket(2)} : QStringList{Ticket(1)};
+    QCOMPARE(Items(list()), listed);
+    QCOMPARE(countText(), Count(int(listed.size())));
+    QVERIFY(QFileInfo::exists(m_folder->filePath(Ticket(1))));
+}
+
+void TestArchiveWindows::nameWithLeadingBlankIsItsOwnTicket() {
+    const QStringList own{BuildOrderLine(u"1"_s, u"Spritz"_s, u"7,00"_s)};
+    const QStringList other{BuildOrderLine(u"1"_s, u"Acqua"_s, u"1,50"_s)};
+    write(u" a.eur"_s, CrLfBytes(own));
+    write(u"a.eur"_s, CrLfBytes(other));
+    TEST_STEP(show());
+    TEST_STEP(select(u" a.eur"_s));
+    TEST_STEP(openSelected([&](QDialog* viewer) {
+        QCOMPARE(viewer->findChild<QLabel*>(u"lblNome"_s)->text(), u" a"_s);
+        QCOMPARE(Items(Records(viewer)), Trimmed(own));
+    }));
+    click(u"btnElimina"_s);
+    QVERIFY2(QFileInfo::exists(m_folder->filePath(u"a.eur"_s)),
+             "deleting one ticket took the ticket of another name");
+    QVERIFY(!QFileInfo::exists(m_folder->filePath(u" a.eur"_s)));
+    QCOMPARE(Items(list()), QStringList{u"a.eur"_s});
+}
+
+void TestArchiveWindows::viewerPrint_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes prints") << SampleLines() << true;
+    QTest::newRow("No prints nothing") << SampleLines() << false;
+    QTest::newRow("empty ticket") << QStringList{} << true;
+}
+
+void TestArchiveWindows::viewerPrint() {
+    QFETCH(QStringList, lines);
+    QFETCH(bool, yes);
+    const QString name = Ticket(5);
+    write(name, CrLfBytes(lines));
+    TEST_STEP(show());
+    TEST_STEP(select(name));
+    m_messages->answers.enqueue(yes);
+    TEST_STEP(openSelected([&](QDialog* viewer) {
+        Press(viewer, u"cmdStampa"_s);
+        // The total is computed first, whatever follows.
+        QCOMPARE(Total(viewer), ComputeTotal(lines));
+    }));
+
+    if (lines.isEmpty()) {
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].kind, MessageKind::Warning);
+        QCOMPARE(messages()[0].text, EmptyTicketWarning);
+        QVERIFY(m_prints->printed.isEmpty());
+        return;
+    }
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(messages()[0].kind, MessageKind::Confirm);
+    QCOMPARE(messages()[0].text, PrintQuestion);
+    if (!yes) {
+        QVERIFY(m_prints->printed.isEmpty());
+        return;
+    }
+    QCOMPARE(m_prints->printed.size(), 1);
+    const PrintedReport& report = m_prints->printed[0];
+    QCOMPARE(report.name, u"Orbisala"_s);
+    // The title keeps the dots of the file name.
+    QCOMPARE(TextsOf(report.pages, u"txtTitolo"_s),
+             QVector<QString>{u"Comanda al tavolo 5 del giorno 12.03.2024 alle ore 20.15.33"_s});
+    QCOMPARE(TextsOf(report.pages, u"txtRiepilogo"_s),
+             QVector<QString>(TicketSummary(Trimmed(lines), ComputeTotal(lines))));
+}
+
+void TestArchiveWindows::viewerHints() {
+    write(Ticket(5), CrLfBytes(SampleLines()));
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(5)));
+    TEST_STEP(openSelected([&](QDialog* viewer) {
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        auto* panInfo = viewer->findChild<QLabel*>(u"panInfo"_s);
+        QCOMPARE(panInfo->text(), u"Pronto per stampare l'ordinazione..."_s);
+        // The pointer moves over a control: the move reaches the widget the
+        // window finds under it, as the window system's move does.
+        const auto over = [&](const QString& control, QPoint at = QPoint()) {
+            QWidget* widget =
+                control == viewer->objectName() ? viewer : viewer->findChild<QWidget*>(control);
+            QVERIFY2(widget, qPrintable(control));
+            const QPoint inWindow =
+                widget->mapTo(viewer, at.isNull() ? widget->rect().center() : at);
+            QWidget* under = viewer->childAt(inWindow);
+            if (!under)
+                under = viewer;
+            const QPointF local = under->mapFrom(viewer, inWindow);
+            QMouseEvent move(QEvent::MouseMove, local, under->mapToGlobal(local), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(under, &move);
+        };
+        const QString totalHint = u"Calcola il totale complessivo della comanda."_s;
+        TEST_STEP(over(u"txtTotale"_s));
+        QCOMPARE(panInfo->text(), u"Pronto per stampare l'ordinazione..."_s);
+        TEST_STEP(over(u"btnTotale"_s));
+        QCOMPARE(panInfo->text(), totalHint);
+        TEST_STEP(over(u"txtTotale"_s));
+        QCOMPARE(panInfo->text(), totalHint);
+        TEST_STEP(over(u"panInfo"_s));
+        QCOMPARE(panInfo->text(), totalHint);
+        TEST_STEP(over(u"lstRecords"_s));
+        QCOMPARE(panInfo->text(), QString());
+        TEST_STEP(over(u"cmdStampa"_s));
+        QCOMPARE(panInfo->text(), u"Stampa la comanda."_s);
+        TEST_STEP(over(u"lblNome"_s));
+        QCOMPARE(panInfo->text(), QString());
+        TEST_STEP(over(u"cmdChiudi"_s));
+        QCOMPARE(panInfo->text(), u"Chiudi questa schermata di lavoro."_s);
+        TEST_STEP(over(u"TfrmComanda_in_Lettura"_s, QPoint(4, viewer->height() - 4)));
+        QCOMPARE(panInfo->text(), QString());
+    }));
+}
+
+void TestArchiveWindows::savedTicketRoad() {
+    const QStringList lines = SampleLines();
+    const QString name = ArchiveFileName(u" 7 "_s, u"05/03/2024"_s, u"21:04:09"_s);
+    QVERIFY(!SaveOrderArchive(name, lines));
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), QStringList{name});
+    TEST_STEP(select(name));
+    m_messages->answers.enqueue(true); // print
+    m_messages->answers.enqueue(true); // delete
+    TEST_STEP(openSelected([&](QDialog* viewer) {
+        QCOMPARE(Items(Records(viewer)), Trimmed(lines));
+        Press(viewer, u"btnTotale"_s);
+        // The order window totals the same lines at their full width.
+        QCOMPARE(Total(viewer), ComputeTotal(lines));
+        QCOMPARE(Total(viewer), u"16,80"_s);
+        Press(viewer, u"cmdStampa"_s);
+        Press(viewer, u"cmdChiudi"_s);
+    }));
+    QCOMPARE(m_prints->printed.size(), 1);
+    QCOMPARE(TextsOf(m_prints->printed[0].pages, u"txtTitolo"_s),
+             QVector<QString>{u"Comanda al tavolo 7 del giorno 05.03.2024 alle ore 21.04.09"_s});
+    QCOMPARE(TextsOf(m_prints->printed[0].pages, u"txtRiepilogo"_s).constLast(),
+             u"TOTALE IMPORTI:  \u20AC 16,80"_s);
+    click(u"btnElimina"_s);
+    QCOMPARE(messages().size(), 3);
+    QCOMPARE(messages()[2].text, DeletedMessage);
+    QCOMPARE(FolderEntries(m_folder->path()), QStringList{});
+    QCOMPARE(countText(), Count(0));
+}
+
+void TestArchiveWindows::helpAndClose() {
+    TEST_STEP(show());
+    m_dialogs->driver = [](QDialog* dialog) {
+        QCOMPARE(dialog->findChild<QLabel*>(u"lblTitolo"_s)->text(),
+                 u"Applicazione Ordinazioni ai Tavoli."_s);
+    };
+    click(u"imgGuida"_s);
+    QCOMPARE(m_dialogs->shown, QStringList{u"TfrmGuida"_s});
+    QVERIFY(!m_dialogs->driverFailed());
+    QVERIFY(m_window->isVisible());
+
+    QSignalSpy closed(m_window.get(), &TfrmApriOrdinazioni::closed);
+    click(u"btnAnnulla"_s);
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!m_window->isVisible());
+}
+
+void TestArchiveWindows::followsTicketsOfOtherStations_data() {
+    QTest::addColumn<int>("arriving");
+    QTest::newRow("one ticket saved elsewhere") << 1;
+    QTest::newRow("a hundred tickets at once") << 100;
+}
+
+void TestArchiveWindows::followsTicketsOfOtherStations() {
+    QFETCH(int, arriving);
+    write(Ticket(1), "1\r\n");
+    write(Ticket(5), "1\r\n");
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(5)));
+
+    // Tickets that sort before and after the selected one, saved as another
+    // station saves them: written beside and renamed into place.
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    QStringList expected{Ticket(1), Ticket(5)};
+    QString script;
+    for (int i = 0; i < arriving; ++i) {
+        const QString time =
+            u"21:%1:%2"_s.arg(i / 60, 2, 10, QChar(u'0')).arg(i % 60, 2, 10, QChar(u'0'));
+        const QString name = Ticket(i % 2 ? 2 : 7, time);
+        const QString written = elsewhere.filePath(u"t%1"_s.arg(i));
+        QVERIFY(WriteBytes(written, "1\r\n"));
+        script += u"mv %1 %2; "_s.arg(Quoted(written), Quoted(m_folder->filePath(name)));
+        expected.append(name);
+    }
+    std::sort(expected.begin(), expected.end());
+    QVERIFY(OtherProcess(script));
+    QTRY_COMPARE(Items(list()), expected);
+    QCOMPARE(countText(), Count(int(expected.size())));
+    QCOMPARE(selected(), Ticket(5));
+
+    // Deleted elsewhere: the ticket vanishes, the selection stays.
+    QVERIFY(OtherProcess(u"rm "_s + Quoted(m_folder->filePath(Ticket(1)))));
+    expected.removeOne(Ticket(1));
+    QTRY_COMPARE(Items(list()), expected);
+    QCOMPARE(countText(), Count(int(expected.size())));
+    QCOMPARE(selected(), Ticket(5));
+
+    // The selected ticket itself deleted elsewhere: nothing is selected.
+    QVERIFY(OtherProcess(u"rm "_s + Quoted(m_folder->filePath(Ticket(5)))));
+    expected.removeOne(Ticket(5));
+    QTRY_COMPARE(Items(list()), expected);
+    QCOMPARE(selected(), QString());
+    QVERIFY(messages().isEmpty());
+}
+
+void TestArchiveWindows::otherFilesLeaveListAlone() {
+    write(Ticket(1), "1\r\n");
+    write(Ticket(5), "1\r\n");
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(5)));
+    // Items filled afresh would not carry this mark.
+    for (int row = 0; row < list()->count(); ++row)
+        list()->item(row)->setData(Qt::UserRole, u"listed at show"_s);
+
+    // A price list saved, then one ticket: the list gains the ticket and
+    // keeps every item it had.
+    QVERIFY(OtherProcess(u"printf 'x\\r\\n' > "_s +
+                         Quoted(m_folder->filePath(u"Listino_Pizze.lst"_s)) +
+                         u"; printf '1\\r\\n' > "_s + Quoted(m_folder->filePath(Ticket(3)))));
+    QTRY_COMPARE(Items(list()), (QStringList{Ticket(1), Ticket(3), Ticket(5)}));
+    QCOMPARE(list()->item(0)->data(Qt::UserRole).toString(), u"listed at show"_s);
+    QCOMPARE(list()->item(1)->data(Qt::UserRole).toString(), QString());
+    QCOMPARE(list()->item(2)->data(Qt::UserRole).toString(), u"listed at show"_s);
+    QCOMPARE(selected(), Ticket(5));
+
+    // Hidden, the browser lets the folder be; the next show lists it as it
+    // stands, with nothing selected.
+    click(u"btnAnnulla"_s);
+    write(Ticket(4), "1\r\n");
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), (QStringList{Ticket(1), Ticket(3), Ticket(4), Ticket(5)}));
+    QCOMPARE(selected(), QString());
+    QCOMPARE(countText(), Count(4));
+}
+
+QTEST_MAIN(TestArchiveWindows)
+#include "test_archive_windows.moc"
