@@ -56,11 +56,6 @@ constexpr int SettleMs = 250;
 // than moving its rows one by one.
 constexpr int MaxSingleChanges = 64;
 
-// The count under the list is green.
-void ShowInGreen(QLabel* label) {
-    Theme::SetTextColour(label, QColor(Qt::darkGreen));
-}
-
 QPushButton* FootButton(const QString& name, const QString& text, const QString& icon,
                         ButtonLook look, QWidget* parent) {
     QPushButton* button = WindowButton(name, text, icon, look, 13, parent, QFont::Normal);
@@ -93,7 +88,7 @@ TfrmApriOrdinazioni::TfrmApriOrdinazioni()
     lblCreati = new QLabel(u"Sono state archiviate 0 comande."_s, shpLista);
     lblCreati->setObjectName(u"lblCreati"_s);
     lblCreati->setFont(Theme::Verdana(12));
-    ShowInGreen(lblCreati);
+    Theme::SetTextColour(lblCreati, Theme::CountGreen);
     auto* listColumn = new QVBoxLayout(shpLista);
     listColumn->setContentsMargins(16, 12, 16, 10);
     listColumn->setSpacing(8);

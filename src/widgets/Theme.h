@@ -23,6 +23,8 @@ inline const QColor Mist{0xDC, 0xE4, 0xEE};        // foot of the light buttons
 inline const QColor Haze{0xE6, 0xEC, 0xF3};        // light panels and scroll tracks
 inline const QColor HoverBlue{0xDD, 0xE6, 0xF0};   // a tile under the pointer
 inline const QColor FocusYellow{0xFF, 0xD7, 0x00}; // focus highlight frames
+inline const QColor CountGreen{0x00, 0x80, 0x00};  // counts of what a list holds
+inline const QColor TotalBrown{0x80, 0x00, 0x00};  // totals of a ticket
 
 // The faces the windows ask for by name. Where a face is missing, the
 // fallback keeps its character: monospaced for "Courier New", sans serif for
