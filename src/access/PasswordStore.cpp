@@ -15,9 +15,13 @@ const QString Key = QStringLiteral("Valore");
 bool IsStorable(const QString& normalised) {
     if (normalised.size() > MaxScrambledLength)
         return false;
-    for (const QChar c : normalised)
-        if (c.unicode() > 0xFF)
+    // The scrambler keeps U+0000 to U+00FF; of those, control characters
+    // (pasted, never typed) would leave a password nobody can type to enter.
+    for (const QChar c : normalised) {
+        const char16_t code = c.unicode();
+        if (code > 0xFF || code < 0x20 || (code >= 0x7F && code <= 0x9F))
             return false;
+    }
     return true;
 }
 } // namespace

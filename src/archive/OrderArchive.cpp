@@ -29,13 +29,17 @@ QString Piece(const QString& text, int from, int length) {
 }
 
 // Characters no station of the shared folder accepts in a file name; refusing
-// them also keeps every name inside the program folder.
+// them also keeps every name inside the program folder. A lone surrogate
+// would be stored under another name than the ticket's, and an invisible
+// formatting character (a direction override among them) would show the
+// browser a name that reads as another table's: both are refused too.
 bool IsPortableFileName(const QString& name) {
     for (const QChar c : name) {
-        if (c.unicode() < 0x20 || QStringView(u"\\/:*?\"<>|").contains(c))
+        if (c.unicode() < 0x20 || QStringView(u"\\/:*?\"<>|").contains(c) ||
+            c.category() == QChar::Other_Format)
             return false;
     }
-    return !name.isEmpty();
+    return !name.isEmpty() && name.isValidUtf16();
 }
 
 // The names in the folder ending in ".eur" in any case, folders left out,

@@ -14,8 +14,9 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
 
 // Writes the lines (ANSI, CR LF after each) under the name in the program
 // folder, replacing a file of the same name whole. Fails, writing nothing,
-// for a path over 259 characters or a name holding \ / : * ? " < > | or a
-// control character. Empty when saved, otherwise why it was not.
+// for a path over 259 characters or a name holding \ / : * ? " < > |, a
+// control or invisible formatting character (a direction override) or a
+// lone surrogate. Empty when saved, otherwise why it was not.
 std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines);
 
 // The names of the archive files, without folder, sorted without regard to

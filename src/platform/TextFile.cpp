@@ -75,7 +75,14 @@ std::optional<QString> WriteTextFileLines(const QString& path, const QStringList
         size += line.size() + 2;
     bytes.reserve(size);
     for (const QString& line : lines) {
+        // A NUL would end the text for every reader, hiding the lines after
+        // it, and a line break would split the line: each is written as a
+        // space (a pasted name can hold them).
+        const qsizetype start = bytes.size();
         bytes += EncodeAnsi(line);
+        for (qsizetype i = start; i < bytes.size(); ++i)
+            if (bytes[i] == '\0' || bytes[i] == '\r' || bytes[i] == '\n')
+                bytes[i] = ' ';
         bytes += "\r\n";
     }
     return WriteFileAtomically(path, bytes);

@@ -27,9 +27,10 @@ QStringList SplitTextLines(const QString& text);
 // regular file or cannot be read.
 bool ReadTextFileLines(const QString& path, QStringList* lines);
 
-// Writes each line in ANSI followed by CR LF, atomically: on failure the
-// previous file stays whole. An empty list writes a file of 0 bytes. Empty
-// when saved, otherwise why it was not.
+// Writes each line in ANSI followed by CR LF (a NUL or line break inside a
+// line written as a space), atomically: on failure the previous file stays
+// whole. An empty list writes a file of 0 bytes. Empty when saved, otherwise
+// why it was not.
 std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines);
 
 // Replaces the file's content atomically (a temporary file in the same folder
