@@ -114,6 +114,7 @@ private slots:
     void sendHandsOffWholeText();
     void emptyFieldWarns_data();
     void emptyFieldWarns();
+    void refusedHandOffWarns();
 
     // Keys
     void refusedRecipientCharacter_data();
@@ -451,6 +452,25 @@ void TestEmailWindow::emptyFieldWarns() {
         QVERIFY(window->isVisible());
         // The fields stay as they were.
         QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), subject);
+        window->close();
+    }));
+}
+
+// The offscreen platform has no desktop open service: the link handed on
+// unrecorded is refused there, as on a station without a mail program, and
+// the user is told instead of seeing nothing happen.
+void TestEmailWindow::refusedHandOffWarns() {
+    m_desktop.reset();
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        Control<QLineEdit>(window, "txtDestinatari")->setText(u"cucina@trattoria.it"_s);
+        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
+        QCOMPARE(m_messages->shown.size(), 1);
+        QCOMPARE(m_messages->shown.at(0).kind, MessageKind::Warning);
+        QVERIFY2(m_messages->shown.at(0).text.startsWith(
+                     u"Attenzione: non è stato possibile passare la comanda al programma di "
+                     u"posta elettronica."_s),
+                 qPrintable(m_messages->shown.at(0).text));
+        QVERIFY2(window->isVisible(), "the window closed after a refused hand-off");
         window->close();
     }));
 }

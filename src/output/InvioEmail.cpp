@@ -34,6 +34,12 @@ const QString NoRecipientsWarning =
     u"almeno un destinatario."_s;
 const QString NoSubjectWarning =
     u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare l'oggetto."_s;
+// The desktop took nothing: no mail program is set up, or the message is too
+// long to be handed over in one link. Silence would read as sent.
+const QString HandOffRefusedWarning =
+    u"Attenzione: non è stato possibile passare la comanda al programma di posta elettronica. "
+    u"Verificare che un programma di posta sia configurato e, se il messaggio è molto lungo, "
+    u"inviarlo in più parti."_s;
 const QString NoMessageWarning =
     u"Attenzione: per inviare la comanda tramite e-mail è necessario scrivere il testo del "
     u"messaggio."_s;
@@ -240,7 +246,8 @@ void TfrmInvioEmail::btnInviaClick() {
     }
     // The link goes out encoded so that the mail program receives every
     // character of it; the window stays open for another sending.
-    TMisc::Open(u'"' + MailtoHandOff(recipients, subject, text) + u'"');
+    if (!TMisc::Open(u'"' + MailtoHandOff(recipients, subject, text) + u'"'))
+        warning(this, HandOffRefusedWarning);
 }
 
 void TfrmInvioEmail::btnChiudiClick() {

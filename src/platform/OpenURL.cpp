@@ -24,12 +24,12 @@ QUrl UrlFor(const QString& sCommand) {
 }
 } // namespace
 
-void TMisc::Open(const QString& sCommand) {
+bool TMisc::Open(const QString& sCommand) {
     if (OpenHook()) {
         OpenHook()(sCommand);
-        return;
+        return true;
     }
-    QDesktopServices::openUrl(UrlFor(sCommand));
+    return QDesktopServices::openUrl(UrlFor(sCommand));
 }
 
 TMisc::Hook TMisc::SetOpenHook(Hook hook) {

@@ -6,10 +6,11 @@
 
 // The one way the program hands a text to the desktop: a web address, a
 // mailto: link or a document path, each possibly enclosed in double quotes.
-// Whether anything could open it is not examined.
+// False when the desktop refused it at once (no program for it, or a text
+// too long to hand over); what the program it started does is not examined.
 class TMisc {
 public:
-    static void Open(const QString& sCommand);
+    static bool Open(const QString& sCommand);
 
     // Tests capture the text instead of opening it; an empty hook restores
     // the desktop's open service. Returns the hook it replaces.
