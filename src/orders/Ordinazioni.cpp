@@ -1,21 +1,398 @@
 #include "orders/Ordinazioni.h"
 
-#include "widgets/Placeholders.h"
+#include "archive/OrderArchive.h"
+#include "orders/Importa.h"
+#include "orders/ImportaTavoli.h"
+#include "orders/OrderLine.h"
+#include "orders/TicketFields.h"
+#include "orders/TicketTexts.h"
+#include "orders/TotalField.h"
+#include "output/InvioEmail.h"
+#include "output/PrintSummary.h"
+#include "platform/Clock.h"
+#include "platform/Formatting.h"
+#include "platform/KeyCodes.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextTrim.h"
+#include "pricelists/Catalogue.h"
 #include "widgets/Banner.h"
+#include "widgets/Controls.h"
+#include "widgets/InfoBar.h"
+#include "widgets/LineList.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Theme.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ReadyHint = u"Pronto per archiviare una nuova ordinazione..."_s;
+const QString NothingSelectedWarning =
+    u"Attenzione: selezionare dall'elenco la voce che si vuole eliminare prima di premere il "
+    u"pulsante di cancellazione."_s;
+const QString SaveWithoutTableWarning =
+    u"Attenzione: per salvare la comanda è necessario indicare il numero o nome del tavolo."_s;
+const QString SaveWithoutLinesWarning =
+    u"Attenzione: per salvare la comanda è necessario indicare almeno una portata."_s;
+const QString SavedMessage = u"Comanda salvata con successo."_s;
+const QString SaveFailedMessage =
+    u"Attenzione: il sistema non permette di salvare i dati.\n\r\n\rAccertarsi di possedere i "
+    u"privilegi di amministratore sul proprio computer."_s;
+const QString EmptyTicketWarning =
+    u"Operazione di stampa non applicabile: la comanda non contiene nessuna voce."_s;
+const QString PrintQuestion = u"Si vuole stampare la presente comanda?"_s;
+const QString SendWithoutTableWarning =
+    u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare il numero o nome "
+    u"del tavolo."_s;
+const QString SendWithoutLinesWarning =
+    u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare almeno una "
+    u"portata."_s;
+
+// The panel that holds every control, centred in the maximised window.
+constexpr QSize PanelSize(1000, 697);
+constexpr int CategoryColumns = 3;
+
+// Keys the table field lets through: moving on with Tab, and the modifier
+// keys alone, which are on their way to another key.
+constexpr int ShiftKey = 16;
+constexpr int ControlKey = 17;
+constexpr int AltKey = 18;
+
+QVBoxLayout* Titled(QLabel* title, QWidget* field) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    column->addWidget(title);
+    column->addWidget(field);
+    return column;
+}
+
+QPushButton* CommandButton(const QString& name, const QString& text, const QString& icon,
+                           ButtonLook look, QWidget* parent) {
+    QPushButton* button = WindowButton(name, text, icon, look, 12, parent, QFont::Normal);
+    button->setMinimumSize(150, 52);
+    return button;
+}
+
+} // namespace
+
 TfrmOrdinazioni::TfrmOrdinazioni()
-    : KeptWindow(QStringLiteral("TfrmOrdinazioni"),
-                 QStringLiteral(" Orbisala - Ordinazioni ai Tavoli")) {
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(24, 18, 24, 18);
-    page->addWidget(
-        new Banner(QStringLiteral("icoTitolo"), QStringLiteral("NUOVA COMANDA"), 30, this));
-    page->addWidget(InstructionLine(QStringLiteral("lblIstruzioni"), PlaceholderText(), this));
-    page->addStretch(1);
+    : KeptWindow(u"TfrmOrdinazioni"_s, u" Orbisala - Ordinazioni ai Tavoli"_s),
+      m_report(TicketReportName) {
+    auto* panComanda = new QWidget(this);
+    panComanda->setObjectName(u"panComanda"_s);
+    panComanda->setFixedSize(PanelSize);
+
+    // The top bar: the four commands.
+    cmdSalva =
+        CommandButton(u"cmdSalva"_s, u"Salva"_s, u"salva"_s, ButtonLook::Primary, panComanda);
+    cmdStampa =
+        CommandButton(u"cmdStampa"_s, u"Stampa"_s, u"stampa"_s, ButtonLook::Light, panComanda);
+    cmdInvia = CommandButton(u"cmdInvia"_s, u"Invia"_s, u"invia"_s, ButtonLook::Light, panComanda);
+    cmdChiudi =
+        CommandButton(u"cmdChiudi"_s, u"Chiudi"_s, u"chiudi"_s, ButtonLook::Light, panComanda);
+    auto* topBar = new QHBoxLayout;
+    topBar->setSpacing(10);
+    for (QPushButton* command : {cmdSalva, cmdStampa, cmdInvia, cmdChiudi})
+        topBar->addWidget(command);
+    topBar->addStretch(1);
+
+    // The category grid: four rows of three, each a picture over its caption.
+    QLabel* icoIstruzioni = InstructionLine(
+        u"icoIstruzioni"_s, u"Usare le icone per aggiungere le portate"_s, panComanda);
+    icoIstruzioni->setFont(Theme::Verdana(10, true));
+    auto* shpCategorie = new QFrame(panComanda);
+    shpCategorie->setObjectName(u"shpCategorie"_s);
+    Theme::ApplyLook(shpCategorie, Theme::Look::WhitePanel);
+    auto* tiles = new QGridLayout(shpCategorie);
+    tiles->setContentsMargins(10, 10, 10, 10);
+    tiles->setHorizontalSpacing(8);
+    tiles->setVerticalSpacing(2);
+    const QVector<CatalogueEntry>& entries = CategoryEntries();
+    QVector<QPair<PictureButton*, QString>> categoryHints;
+    for (int i = 0; i < entries.size(); ++i) {
+        const CatalogueEntry& entry = entries[i];
+        auto* picture = new PictureButton(entry.OrderControls[0], entry.Key.toLower(), QString(),
+                                          PictureButton::Look::Tile, shpCategorie);
+        auto* caption = new PictureButton(entry.OrderControls[1], QString(), entry.TileCaption,
+                                          PictureButton::Look::Caption, shpCategorie);
+        caption->setFont(Theme::Verdana(8, true));
+        picture->setFixedSize(92, 82);
+        caption->setFixedSize(92, 30);
+        const int row = (i / CategoryColumns) * 3;
+        tiles->addWidget(picture, row, i % CategoryColumns);
+        tiles->addWidget(caption, row + 1, i % CategoryColumns);
+        if (row > 0)
+            tiles->setRowMinimumHeight(row - 1, 8);
+        for (PictureButton* control : {picture, caption}) {
+            connect(control, &PictureButton::clicked, this,
+                    [this, &entry] { OpenCategory(entry); });
+            categoryHints.append({control, entry.OrderHint});
+        }
+    }
+    auto* categories = new QVBoxLayout;
+    categories->setSpacing(8);
+    categories->addWidget(icoIstruzioni);
+    categories->addWidget(shpCategorie);
+    categories->addStretch(1);
+
+    // The ticket: date, time and table over its lines and total.
+    txtData = ReadOnlyField(u"txtData"_s, 150, 42, Qt::AlignHCenter, panComanda);
+    txtOra = ReadOnlyField(u"txtOra"_s, 120, 42, Qt::AlignHCenter, panComanda);
+    txtTavolo = ReadOnlyField(u"txtTavolo"_s, 200, 42, Qt::AlignLeft, panComanda);
+    for (QLineEdit* stamp : {txtData, txtOra})
+        stamp->setFocusPolicy(Qt::NoFocus);
+    impTavolo = WindowButton(u"impTavolo"_s, u"Importa"_s, u"importa"_s, ButtonLook::Light, 11,
+                             panComanda, QFont::Normal);
+    impTavolo->setFixedHeight(42);
+    auto* stamps = new QHBoxLayout;
+    stamps->setSpacing(12);
+    QLabel* icoData = FieldTitle(u"icoData"_s, u"Data"_s, panComanda);
+    QLabel* icoOra = FieldTitle(u"icoOra"_s, u"Ora"_s, panComanda);
+    QLabel* icoTavolo = FieldTitle(u"icoTavolo"_s, u"Tavolo"_s, panComanda);
+    stamps->addLayout(Titled(icoData, txtData));
+    stamps->addLayout(Titled(icoOra, txtOra));
+    stamps->addLayout(Titled(icoTavolo, txtTavolo));
+    stamps->addWidget(impTavolo, 0, Qt::AlignBottom);
+    stamps->addStretch(1);
+
+    lstRecords = LineList(u"lstRecords"_s, panComanda);
+
+    btnElimina = CommandButton(u"btnElimina"_s, u"Elimina voce"_s, u"elimina"_s, ButtonLook::Light,
+                               panComanda);
+    btnTotale = CommandButton(u"btnTotale"_s, u"Calcola totale >>"_s, u"calcola"_s,
+                              ButtonLook::Light, panComanda);
+    txtTotale = TotalField(u"txtTotale"_s, panComanda);
+    txtTotale->setFocusPolicy(Qt::NoFocus);
+    auto* totalRow = new QHBoxLayout;
+    totalRow->setSpacing(10);
+    totalRow->addWidget(btnElimina);
+    totalRow->addStretch(1);
+    totalRow->addWidget(btnTotale);
+    totalRow->addWidget(txtTotale);
+
+    auto* ticket = new QVBoxLayout;
+    ticket->setSpacing(10);
+    ticket->addLayout(stamps);
+    ticket->addWidget(lstRecords, 1);
+    ticket->addLayout(totalRow);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addLayout(categories);
+    body->addLayout(ticket, 1);
+
+    panInfo = new InfoBar(u"panInfo"_s, panComanda);
+    panInfo->setFont(Theme::Tahoma(12));
+    panInfo->setFixedHeight(36);
+    panInfo->setText(ReadyHint);
+
+    auto* page = new QVBoxLayout(panComanda);
+    page->setContentsMargins(0, 8, 0, 0);
+    page->setSpacing(12);
+    page->addLayout(topBar);
+    page->addLayout(body, 1);
+    page->addWidget(panInfo);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(panComanda, 0, Qt::AlignCenter);
+
+    // Hover help: each command and category writes its hint; the list, the
+    // panels, the pictures around and the window's bare background empty the
+    // bar; the text fields and the bar itself leave it as it is. A move
+    // stops where its hint was written, so that no panel behind empties it.
+    const auto hint = [this](QWidget* area, const QString& text) {
+        panInfo->addHint(area, text);
+        area->setAttribute(Qt::WA_NoMousePropagation);
+    };
+    for (const auto& [control, text] : categoryHints)
+        hint(control, text);
+    hint(cmdSalva, u"Salva la comanda."_s);
+    hint(cmdStampa, u"Stampa la comanda."_s);
+    hint(cmdInvia, u"Invia la comanda tramite e-mail."_s);
+    hint(cmdChiudi, u"Chiudi questa schermata di lavoro."_s);
+    hint(impTavolo, TableListEntry().OrderHint);
+    hint(btnElimina, u"Elimina dall'elenco la voce selezionata."_s);
+    hint(btnTotale, u"Calcola il totale complessivo della comanda."_s);
+    for (QWidget* quiet :
+         std::initializer_list<QWidget*>{panComanda, shpCategorie, icoIstruzioni, icoData, icoOra,
+                                         icoTavolo, lstRecords, lstRecords->viewport()})
+        hint(quiet, QString());
+    panInfo->clearOver(this);
+
+    setTabOrder(txtTavolo, impTavolo);
+    setTabOrder(impTavolo, lstRecords);
+    setTabOrder(lstRecords, btnElimina);
+    setTabOrder(btnElimina, btnTotale);
+    setTabOrder(btnTotale, cmdSalva);
+    setTabOrder(cmdSalva, cmdStampa);
+    setTabOrder(cmdStampa, cmdInvia);
+    setTabOrder(cmdInvia, cmdChiudi);
+
+    txtTavolo->installEventFilter(this);
+    connect(impTavolo, &QPushButton::clicked, this, &TfrmOrdinazioni::impTavoloClick);
+    connect(btnElimina, &QPushButton::clicked, this, &TfrmOrdinazioni::btnEliminaClick);
+    connect(btnTotale, &QPushButton::clicked, this, &TfrmOrdinazioni::btnTotaleClick);
+    connect(cmdSalva, &QPushButton::clicked, this, &TfrmOrdinazioni::cmdSalvaClick);
+    connect(cmdStampa, &QPushButton::clicked, this, &TfrmOrdinazioni::cmdStampaClick);
+    connect(cmdInvia, &QPushButton::clicked, this, &TfrmOrdinazioni::cmdInviaClick);
+    connect(cmdChiudi, &QPushButton::clicked, this, &TfrmOrdinazioni::cmdChiudiClick);
+}
+
+void TfrmOrdinazioni::FormShow() {
+    // One reading of the clock for both: the date and the time of one moment.
+    const QDateTime now = CurrentDateTime();
+    txtData->setText(ShortDateText(now.date()));
+    txtOra->setText(TimeText(now.time()));
+    txtTavolo->clear();
+    txtTotale->setText(TotalNotComputed);
+    lstRecords->clear();
+    txtTavolo->setFocus();
+    // The info bar keeps what it last said.
 }
 
 void TfrmOrdinazioni::FormClose() {
     emit closed();
+}
+
+void TfrmOrdinazioni::AppendOrderLine(const QString& line) {
+    lstRecords->addItem(line);
+    lstRecords->scrollToBottom();
+    txtTotale->setText(TotalNotComputed);
+}
+
+void TfrmOrdinazioni::SetTable(const QString& table) {
+    txtTavolo->setText(table);
+}
+
+void TfrmOrdinazioni::OpenCategory(const CatalogueEntry& entry) {
+    OpenImporta(this, entry, [this](const QString& line) { AppendOrderLine(line); });
+}
+
+void TfrmOrdinazioni::impTavoloClick() {
+    OpenImportaTavoli(this, [this](const QString& table) { SetTable(table); });
+}
+
+bool TfrmOrdinazioni::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtTavolo && event->type() == QEvent::KeyPress)
+        return txtTavoloKeyDown(static_cast<QKeyEvent*>(event));
+    return KeptWindow::eventFilter(watched, event);
+}
+
+bool TfrmOrdinazioni::txtTavoloKeyDown(const QKeyEvent* key) {
+    const KeyStroke stroke = KeyStrokeOf(key);
+    switch (stroke.code) {
+    case KeyCode::Backspace:
+    case KeyCode::Delete:
+        txtTavolo->clear();
+        return true;
+    case KeyCode::Tab:
+    case ShiftKey:
+    case ControlKey:
+    case AltKey:
+        return false;
+    case 0:
+        // A key that neither has a number here nor types anything (AltGr,
+        // the logo key, Caps Lock) is no choice of a table.
+        if (stroke.character.isNull())
+            return false;
+        break;
+    default:
+        break;
+    }
+    impTavoloClick();
+    return true;
+}
+
+QStringList TfrmOrdinazioni::Lines() const {
+    QStringList lines;
+    lines.reserve(lstRecords->count());
+    for (int row = 0; row < lstRecords->count(); ++row)
+        lines.append(lstRecords->item(row)->text());
+    return lines;
+}
+
+void TfrmOrdinazioni::ShowTotal(const QStringList& lines) {
+    txtTotale->setText(ComputeTotal(lines));
+}
+
+void TfrmOrdinazioni::btnEliminaClick() {
+    const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        warning(this, NothingSelectedWarning);
+        return;
+    }
+    delete lstRecords->takeItem(selected.first().row());
+    // Nothing selected afterwards: a second press warns instead of deleting
+    // the neighbour the list would otherwise select.
+    lstRecords->selectionModel()->clear();
+    txtTotale->setText(TotalNotComputed);
+}
+
+void TfrmOrdinazioni::btnTotaleClick() {
+    ShowTotal(Lines());
+}
+
+void TfrmOrdinazioni::cmdSalvaClick() {
+    if (TrimBlanks(txtTavolo->text()).isEmpty()) {
+        warning(this, SaveWithoutTableWarning);
+        txtTavolo->setFocus();
+        return;
+    }
+    if (lstRecords->count() == 0) {
+        warning(this, SaveWithoutLinesWarning);
+        return;
+    }
+    const QStringList lines = Lines();
+    ShowTotal(lines);
+    const QString name = ArchiveFileName(txtTavolo->text(), txtData->text(), txtOra->text());
+    // The ticket on screen stays as it is, saved or not.
+    if (SaveOrderArchive(name, lines))
+        plain(this, SaveFailedMessage);
+    else
+        information(this, SavedMessage);
+}
+
+void TfrmOrdinazioni::cmdStampaClick() {
+    const QStringList lines = Lines();
+    ShowTotal(lines);
+    if (lines.isEmpty()) {
+        warning(this, EmptyTicketWarning);
+        return;
+    }
+    if (!confirm(this, PrintQuestion))
+        return;
+    PrintSummary(m_report, TicketPrintTitle(txtTavolo->text(), txtData->text(), txtOra->text()),
+                 TicketSummary(lines, txtTotale->text()), this);
+}
+
+void TfrmOrdinazioni::cmdInviaClick() {
+    if (TrimBlanks(txtTavolo->text()).isEmpty()) {
+        warning(this, SendWithoutTableWarning);
+        txtTavolo->setFocus();
+        return;
+    }
+    if (lstRecords->count() == 0) {
+        warning(this, SendWithoutLinesWarning);
+        return;
+    }
+    const QStringList lines = Lines();
+    ShowTotal(lines);
+    OpenInvioEmail(this, TicketMailSubject(txtTavolo->text(), txtData->text(), txtOra->text()),
+                   TicketMailMessage(lines));
+}
+
+void TfrmOrdinazioni::cmdChiudiClick() {
+    close();
 }

@@ -1,18 +1,73 @@
 #pragma once
 
+#include "output/ReportLayout.h"
 #include "widgets/KeptWindow.h"
 
-// The order composition window. Until it is built it says so; closing it
-// leads back to the start window.
+struct CatalogueEntry;
+class InfoBar;
+class QKeyEvent;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The order composition window: one ticket for one table, composed from the
+// price lists through the import dialogs, then totalled, saved to the
+// archive, printed and sent by e-mail. Every showing starts a new, empty
+// ticket stamped with the clock's date and time; closing it drops the ticket
+// and leads back to the start window.
 class TfrmOrdinazioni : public KeptWindow {
     Q_OBJECT
 
 public:
     TfrmOrdinazioni();
 
+    // What the import dialogs may do to the ticket, and nothing more: one
+    // more line at the end of the list (the total is then no longer
+    // computed), and the ticket's table.
+    void AppendOrderLine(const QString& line);
+    void SetTable(const QString& table);
+
 signals:
     void closed(); // back to the start window
 
+public slots:
+    void impTavoloClick();
+    void btnEliminaClick();
+    void btnTotaleClick();
+    void cmdSalvaClick();
+    void cmdStampaClick();
+    void cmdInviaClick();
+    void cmdChiudiClick();
+
 protected:
+    void FormShow() override;
     void FormClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // btnPizzeClick and its eleven siblings: the category's import dialog.
+    void OpenCategory(const CatalogueEntry& entry);
+    // Backspace and Delete empty the table field; any other key opens the
+    // table dialog. True when the key is used up.
+    bool txtTavoloKeyDown(const QKeyEvent* key);
+
+    QStringList Lines() const;
+    // The total of these lines, shown; the lines are those of the list.
+    void ShowTotal(const QStringList& lines);
+
+    QLineEdit* txtData;
+    QLineEdit* txtOra;
+    QLineEdit* txtTavolo;
+    QListWidget* lstRecords;
+    QLineEdit* txtTotale;
+    QPushButton* impTavolo;
+    QPushButton* btnElimina;
+    QPushButton* btnTotale;
+    QPushButton* cmdSalva;
+    QPushButton* cmdStampa;
+    QPushButton* cmdInvia;
+    QPushButton* cmdChiudi;
+    InfoBar* panInfo;
+
+    ReportLayout m_report;
 };

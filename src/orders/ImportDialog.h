@@ -1,0 +1,53 @@
+#pragma once
+
+#include "pricelists/PriceListDocument.h"
+#include "widgets/FixedDialog.h"
+
+#include <optional>
+
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+// What the item and table import designs share: the entry's import class and
+// title, the banner with the entry's import words over an instruction line,
+// the entry's list read afresh from its file at every showing and kept in
+// ListOrder, and the "Importa dati" and "Chiudi" buttons. The list file is
+// only read, through the list document, never written.
+class ImportDialog : public FixedDialog {
+    Q_OBJECT
+
+public:
+    const CatalogueEntry& entry() const { return m_document.entry(); }
+
+public slots:
+    virtual void btnImportaClick() = 0;
+    void btnChiudiClick();
+
+protected:
+    // `itemWidth`: every entry is at least this wide, the list scrolling
+    // sideways to show it.
+    ImportDialog(const CatalogueEntry& entry, const QString& instruction, int itemWidth,
+                 QWidget* owner);
+
+    // The fields of a design go between the list and the buttons.
+    void setFieldsArea(QWidget* area);
+
+    // The text of the selected entry, if an entry is selected (a blank line
+    // of the file is an entry with an empty text).
+    std::optional<QString> SelectedText() const;
+
+    // The list filled from the file; a file that cannot be read leaves it
+    // empty, without a word.
+    void FormShow() override;
+    void FormClose() override;
+
+    QListWidget* lstRecords;
+    QPushButton* btnImporta;
+    QPushButton* btnChiudi;
+
+private:
+    PriceListDocument m_document;
+    int m_itemWidth;
+    QVBoxLayout* m_page;
+};
