@@ -11,10 +11,12 @@
 #include "platform/ProgramFolder.h"
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
+#include "orders/Importa.h"
 #include "orders/OrderLine.h"
 #include "output/InvioEmail.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
+#include "platform/Clock.h"
 #include "platform/ModalDialogs.h"
 #include "platform/QtItalian.h"
 #include "pricelists/Catalogue.h"
@@ -37,6 +39,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QClipboard>
 #include <QMap>
 #include <QPainter>
@@ -48,6 +51,7 @@
 #include <QMenu>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -82,6 +86,26 @@ QString WriteSampleTickets() {
     return shown;
 }
 
+// A ticket being composed, stamped at a moment of the evening: its table,
+// its lines as the import dialogs add them, and its total.
+QWidget* ComposedTicket() {
+    TfrmOrdinazioni* window = Kept().Ordinazioni;
+    const QDateTime before = SetFixedDateTime(QDateTime(QDate(2024, 3, 12), QTime(20, 15, 33)));
+    window->show(); // a new ticket
+    SetFixedDateTime(before);
+    window->SetTable(QStringLiteral("5"));
+    for (const auto& [quantity, name, amount] :
+         {std::tuple{"2", "Spritz", "7,00"}, std::tuple{"1", "Bruschetta al pomodoro", "4,50"},
+          std::tuple{"2", "Margherita", "12,00"}, std::tuple{"1", "Diavola", "7,50"},
+          std::tuple{"3", "Acqua naturale", "4,50"}, std::tuple{"1", "Tiramis\u00F9", "5,00"},
+          std::tuple{"2", "Caff\u00E8", "2,40"}})
+        window->AppendOrderLine(BuildOrderLine(QString::fromUtf8(quantity), QString::fromUtf8(name),
+                                               QString::fromUtf8(amount)));
+    if (auto* total = window->findChild<QPushButton*>(QStringLiteral("btnTotale")))
+        total->click();
+    return window;
+}
+
 // Kept windows are drawn at their client size, as they open on a
 // 1024 x 768 screen; dialogs as their opener shows them.
 QMap<QString, std::function<QWidget*()>> KeptWindowsByName() {
@@ -91,7 +115,7 @@ QMap<QString, std::function<QWidget*()>> KeptWindowsByName() {
         {QStringLiteral("TfrmAvvio"), [] { return Kept().Avvio; }},
         {QStringLiteral("TfrmMenuListini"), [] { return Kept().MenuListini; }},
         {QStringLiteral("TfrmMenuOrdinazioni"), [] { return Kept().MenuOrdinazioni; }},
-        {QStringLiteral("TfrmOrdinazioni"), [] { return Kept().Ordinazioni; }},
+        {QStringLiteral("TfrmOrdinazioni"), [] { return ComposedTicket(); }},
         {QStringLiteral("TfrmApriOrdinazioni"),
          [] {
              WriteSampleTickets();
@@ -156,6 +180,34 @@ QMap<QString, std::function<void()>> DialogOpeners() {
                  save(dialog);
              });
              OpenComandaInLettura(Kept().Avvio, ProgramFolder() + name, name.chopped(4));
+             SetModalHook(save);
+         }},
+        // An item import dialog with a product chosen and its quantity raised.
+        {QStringLiteral("TfrmImportaPizze"),
+         [] {
+             const CatalogueEntry& pizze = CatalogueEntryOf(CourseCategory::Pizze);
+             QStringList lines;
+             for (const auto& [name, price] :
+                  {std::pair{"Quattro stagioni", "8,50"}, std::pair{"Margherita", "6,00"},
+                   std::pair{"Diavola", "7,50"}, std::pair{"Capricciosa", "8,50"},
+                   std::pair{"Marinara", "5,00"}, std::pair{"Quattro formaggi", "8,00"},
+                   std::pair{"Bufalina", "9,00"}, std::pair{"Napoli", "6,50"},
+                   std::pair{"Ortolana", "7,00"}, std::pair{"Boscaiola", "8,00"}})
+                 lines.append(
+                     FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
+             WriteListFile(ListFilePath(pizze), lines);
+             const ModalHook save = SetModalHook({});
+             SetModalHook([save](QDialog* dialog) {
+                 if (auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords")))
+                     if (const auto found = list->findItems(QStringLiteral("Diavola"),
+                                                            Qt::MatchStartsWith);
+                         !found.isEmpty())
+                         list->setCurrentItem(found.first());
+                 if (auto* plus = dialog->findChild<QAbstractButton*>(QStringLiteral("btnPlus")))
+                     plus->click();
+                 save(dialog);
+             });
+             OpenImporta(Kept().Avvio, pizze, [](const QString&) {});
              SetModalHook(save);
          }},
         {QStringLiteral("TfrmElenco_Tavoli"),
