@@ -35,20 +35,20 @@
 #include "orders/Ordinazioni.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QClipboard>
 #include <QMap>
+#include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QLineEdit>
 
-#include <QMenu>
 #include <cstdio>
 #include <functional>
 #include <tuple>
@@ -273,88 +273,6 @@ QMap<QString, std::function<QVector<ReportPage>()>> SampleReports() {
     };
 }
 
-bool RenderReport(const QVector<ReportPage>& pages, const QString& file) {
-    bool saved = false;
-    if (file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        QPdfWriter writer(file);
-        saved = PaintReport(pages, &writer);
-    } else {
-        // Page one at 150 dots per inch, white, with its margins.
-        constexpr double dpi = 150;
-        QImage page(qRound(PageWidthMm / 25.4 * dpi), qRound(PageHeightMm / 25.4 * dpi),
-                    QImage::Format_RGB32);
-        page.setDotsPerMeterX(qRound(dpi / 0.0254));
-        page.setDotsPerMeterY(qRound(dpi / 0.0254));
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(PageMarginMm / 25.4 * dpi, PageMarginMm / 25.4 * dpi);
-        PaintReportPage(pages.value(0), painter, dpi);
-        painter.end();
-        saved = page.save(file);
-    }
-    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
-    return saved;
-}
-
-bool Render(const QString& className, const QString& file) {
-    const auto reports = SampleReports();
-    if (const auto it = reports.find(className); it != reports.end())
-        return RenderReport(it.value()(), file);
-    const auto kept = KeptWindowsByName();
-    if (const auto it = kept.find(className); it != kept.end()) {
-        QWidget* window = it.value()();
-        if (window->minimumSize() != window->maximumSize())
-            window->resize(KeptWindow::WorkingSize);
-        window->show();
-        const bool saved = Save(window, file);
-        window->hide();
-        return saved;
-    }
-    const auto openers = DialogOpeners();
-    if (const auto it = openers.find(className); it != openers.end()) {
-        bool saved = false;
-        SetModalHook([&](QDialog* dialog) {
-            if (dialog->objectName() == className)
-                saved = Save(dialog, file);
-            dialog->reject();
-        });
-        Kept().Avvio->show();
-        it.value()();
-        Kept().Avvio->hide();
-        SetModalHook({});
-        return saved;
-    }
-    std::fprintf(stderr, "unknown window: %s\n", qPrintable(className));
-    return false;
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: screenshot <class name>|all <file.png>|<folder>\n");
-        return 2;
-    }
-    QTemporaryDir folder;
-    SetProgramFolder(folder.path());
-    QFile store(PasswordStorePath());
-    if (store.open(QIODevice::WriteOnly))
-        store.write(PasswordStoreContent(QStringLiteral("bruschettavolo")));
-    store.close();
-
-    CreateWindows();
-    Kept().Password->hide();
-    const QString what = QString::fromLocal8Bit(argv[1]);
-    const QString target = QString::fromLocal8Bit(argv[2]);
-    bool ok = true;
-    if (what == u"all") {
-        QDir().mkpath(target);
-        for (const QString& name : KeptWindowsByName().keys() + DialogOpeners().keys() +
-                                       SampleReports().keys() + QtWindows().keys())
 // Qt's own windows as the program opens them, each written by its drawer.
 QMap<QString, std::function<bool(const QString& file)>> QtWindows() {
     return {
@@ -416,6 +334,92 @@ QMap<QString, std::function<bool(const QString& file)>> QtWindows() {
     };
 }
 
+bool RenderReport(const QVector<ReportPage>& pages, const QString& file) {
+    bool saved = false;
+    if (file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        QPdfWriter writer(file);
+        saved = PaintReport(pages, &writer);
+    } else {
+        // Page one at 150 dots per inch, white, with its margins.
+        constexpr double dpi = 150;
+        QImage page(qRound(PageWidthMm / 25.4 * dpi), qRound(PageHeightMm / 25.4 * dpi),
+                    QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(PageMarginMm / 25.4 * dpi, PageMarginMm / 25.4 * dpi);
+        PaintReportPage(pages.value(0), painter, dpi);
+        painter.end();
+        saved = page.save(file);
+    }
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    return saved;
+}
+
+bool Render(const QString& className, const QString& file) {
+    const auto reports = SampleReports();
+    if (const auto it = reports.find(className); it != reports.end())
+        return RenderReport(it.value()(), file);
+    const auto qtWindows = QtWindows();
+    if (const auto it = qtWindows.find(className); it != qtWindows.end())
+        return it.value()(file);
+    const auto kept = KeptWindowsByName();
+    if (const auto it = kept.find(className); it != kept.end()) {
+        QWidget* window = it.value()();
+        if (window->minimumSize() != window->maximumSize())
+            window->resize(KeptWindow::WorkingSize);
+        window->show();
+        const bool saved = Save(window, file);
+        window->hide();
+        return saved;
+    }
+    const auto openers = DialogOpeners();
+    if (const auto it = openers.find(className); it != openers.end()) {
+        bool saved = false;
+        SetModalHook([&](QDialog* dialog) {
+            if (dialog->objectName() == className)
+                saved = Save(dialog, file);
+            dialog->reject();
+        });
+        Kept().Avvio->show();
+        it.value()();
+        Kept().Avvio->hide();
+        SetModalHook({});
+        return saved;
+    }
+    std::fprintf(stderr, "unknown window: %s\n", qPrintable(className));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    LoadQtItalian();
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: screenshot <class name>|all <file.png>|<folder>\n");
+        return 2;
+    }
+    QTemporaryDir folder;
+    SetProgramFolder(folder.path());
+    QFile store(PasswordStorePath());
+    if (store.open(QIODevice::WriteOnly))
+        store.write(PasswordStoreContent(QStringLiteral("bruschettavolo")));
+    store.close();
+
+    CreateWindows();
+    Kept().Password->hide();
+    const QString what = QString::fromLocal8Bit(argv[1]);
+    const QString target = QString::fromLocal8Bit(argv[2]);
+    bool ok = true;
+    if (what == u"all") {
+        QDir().mkpath(target);
+        for (const QString& name : KeptWindowsByName().keys() + DialogOpeners().keys() +
+                                       SampleReports().keys() + QtWindows().keys())
             ok = Render(name, QDir(target).filePath(name + QStringLiteral(".png"))) && ok;
     } else {
         ok = Render(what, target);
@@ -423,7 +427,3 @@ QMap<QString, std::function<bool(const QString& file)>> QtWindows() {
     DestroyWindows();
     return ok ? 0 : 1;
 }
-    const auto qtWindows = QtWindows();
-    if (const auto it = qtWindows.find(className); it != qtWindows.end())
-        return it.value()(file);
-    LoadQtItalian();
