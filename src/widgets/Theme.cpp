@@ -80,6 +80,8 @@ QString SheetFor(const QWidget* widget, Theme::Look look) {
         return ButtonSheet(false);
     case Look::Field:
         return FieldSheet();
+    case Look::TotalField:
+        return FieldSheet() + QStringLiteral("QLineEdit { color: %1; }").arg(Css(TotalBrown));
     case Look::FocusFrame:
         return QStringLiteral("background: %1; border-radius: 6px;").arg(Css(FocusYellow));
     case Look::InfoBar:

@@ -42,6 +42,7 @@ enum class Look {
     PrimaryButton, // slate button, white text: the window's main action
     LightButton,   // white to mist button, slate text
     Field,         // white rounded text field, yellow edge while focused
+    TotalField,    // the same, its text in the brown of totals
     FocusFrame,    // the yellow rectangle behind a focused field
     InfoBar,       // white text on black
     WhitePanel,    // white box with a thin slate edge
