@@ -7,8 +7,6 @@
 // texts are drawn in Italian: QtStampa is the print dialog, QtMenuCampo the
 // e-mail window with the context menu of its subject field open.
 #include "access/PasswordStore.h"
-#include "widgets/KeptWindow.h"
-#include "platform/ProgramFolder.h"
 #include "app/Shell.h"
 #include "help/HelpWindows.h"
 #include "orders/Importa.h"
@@ -18,11 +16,13 @@
 #include "output/ReportPainter.h"
 #include "platform/Clock.h"
 #include "platform/ModalDialogs.h"
+#include "platform/ProgramFolder.h"
 #include "platform/QtItalian.h"
 #include "pricelists/Catalogue.h"
 #include "pricelists/ListEditor.h"
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
+#include "widgets/KeptWindow.h"
 
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
@@ -60,6 +60,25 @@ bool Save(QWidget* window, const QString& file) {
     const bool saved = window->grab().save(file);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
     return saved;
+}
+
+// The pizza list the editor and the import dialog are drawn on, written out
+// of order: both show it sorted.
+const CatalogueEntry& WriteSamplePizzaList() {
+    const CatalogueEntry& pizze = CatalogueEntryOf(CourseCategory::Pizze);
+    QStringList lines;
+    for (const auto& [name, price] :
+         {std::pair{"Quattro stagioni", "8,50"}, std::pair{"Margherita", "6,00"},
+          std::pair{"Diavola", "7,50"}, std::pair{"Capricciosa", "8,50"},
+          std::pair{"Marinara", "5,00"}, std::pair{"Quattro formaggi", "8,00"},
+          std::pair{"Bufalina", "9,00"}, std::pair{"Napoli", "6,50"}, std::pair{"Ortolana", "7,00"},
+          std::pair{"Prosciutto e funghi", "8,00"}, std::pair{"Calzone farcito", "8,50"},
+          std::pair{"Tonno e cipolla", "7,50"}, std::pair{"Boscaiola", "8,00"},
+          std::pair{"Frutti di mare", "10,50"}, std::pair{"Salsiccia e friarielli", "9,50"},
+          std::pair{"Vegetariana", "7,50"}})
+        lines.append(FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
+    WriteListFile(ListFilePath(pizze), lines);
+    return pizze;
 }
 
 // A few saved tickets of one evening, for the archive browser and the viewer.
@@ -136,24 +155,10 @@ QMap<QString, std::function<void()>> DialogOpeners() {
                  QStringLiteral("Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"),
                  QStringLiteral("ELENCO PORTATE: --- 2   Margherita --- 1   Acqua naturale"));
          }},
-        // The editors open on a list file written out of order: they show it
-        // sorted.
+        // The editor with an item being typed.
         {QStringLiteral("TfrmListino_Pizze"),
          [] {
-             const CatalogueEntry& pizze = CatalogueEntryOf(CourseCategory::Pizze);
-             QStringList lines;
-             for (const auto& [name, price] :
-                  {std::pair{"Quattro stagioni", "8,50"}, std::pair{"Margherita", "6,00"},
-                   std::pair{"Diavola", "7,50"}, std::pair{"Capricciosa", "8,50"},
-                   std::pair{"Marinara", "5,00"}, std::pair{"Quattro formaggi", "8,00"},
-                   std::pair{"Bufalina", "9,00"}, std::pair{"Napoli", "6,50"},
-                   std::pair{"Ortolana", "7,00"}, std::pair{"Prosciutto e funghi", "8,00"},
-                   std::pair{"Calzone farcito", "8,50"}, std::pair{"Tonno e cipolla", "7,50"},
-                   std::pair{"Boscaiola", "8,00"}, std::pair{"Frutti di mare", "10,50"},
-                   std::pair{"Salsiccia e friarielli", "9,50"}, std::pair{"Vegetariana", "7,50"}})
-                 lines.append(
-                     FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
-             WriteListFile(ListFilePath(pizze), lines);
+             const CatalogueEntry& pizze = WriteSamplePizzaList();
              // An item being typed, as the user adds it.
              const ModalHook save = SetModalHook({});
              SetModalHook([save](QDialog* dialog) {
@@ -185,22 +190,12 @@ QMap<QString, std::function<void()>> DialogOpeners() {
         // An item import dialog with a product chosen and its quantity raised.
         {QStringLiteral("TfrmImportaPizze"),
          [] {
-             const CatalogueEntry& pizze = CatalogueEntryOf(CourseCategory::Pizze);
-             QStringList lines;
-             for (const auto& [name, price] :
-                  {std::pair{"Quattro stagioni", "8,50"}, std::pair{"Margherita", "6,00"},
-                   std::pair{"Diavola", "7,50"}, std::pair{"Capricciosa", "8,50"},
-                   std::pair{"Marinara", "5,00"}, std::pair{"Quattro formaggi", "8,00"},
-                   std::pair{"Bufalina", "9,00"}, std::pair{"Napoli", "6,50"},
-                   std::pair{"Ortolana", "7,00"}, std::pair{"Boscaiola", "8,00"}})
-                 lines.append(
-                     FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
-             WriteListFile(ListFilePath(pizze), lines);
+             const CatalogueEntry& pizze = WriteSamplePizzaList();
              const ModalHook save = SetModalHook({});
              SetModalHook([save](QDialog* dialog) {
                  if (auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords")))
-                     if (const auto found = list->findItems(QStringLiteral("Diavola"),
-                                                            Qt::MatchStartsWith);
+                     if (const auto found =
+                             list->findItems(QStringLiteral("Diavola"), Qt::MatchStartsWith);
                          !found.isEmpty())
                          list->setCurrentItem(found.first());
                  if (auto* plus = dialog->findChild<QAbstractButton*>(QStringLiteral("btnPlus")))
