@@ -11,7 +11,7 @@ packages=(
   poppler-utils
   locales
   clang-14 libclang-rt-14-dev
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian
 )
 
 missing=()
