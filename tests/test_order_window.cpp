@@ -158,6 +158,8 @@ private slots:
     void savingAgain();
     void failedSaveLeavesTicket_data();
     void failedSaveLeavesTicket();
+    void takenNameMovesToNextFreeSecond_data();
+    void takenNameMovesToNextFreeSecond();
     void tableFieldKeys_data();
     void tableFieldKeys();
     void deleteLine();
@@ -539,6 +541,10 @@ void TestOrderWindow::failedSaveLeavesTicket() {
     if (failure == u"folder")
         elsewhere = std::make_unique<ProgramFolderScope>(m_folder->filePath(u"gone"_s));
     if (failure == u"read-only") {
+        // The ticket's own file, saved once, then made read-only outside.
+        click(u"cmdSalva"_s);
+        QCOMPARE(messages().size(), 1);
+        messages().clear();
         QVERIFY(WriteBytes(m_folder->filePath(name), before));
         QVERIFY(MakeReadOnly(m_folder->filePath(name)));
     }
@@ -561,6 +567,74 @@ void TestOrderWindow::failedSaveLeavesTicket() {
              failure == u"read-only" ? QStringList{name} : QStringList{});
     if (failure == u"read-only")
         QCOMPARE(ReadBytes(m_folder->filePath(name)), before);
+}
+
+// Another station saved a ticket for the same table in the same second: the
+// ticket takes the next free second, shown in its time field and in all
+// its texts, and the other station's ticket stays as it was.
+void TestOrderWindow::takenNameMovesToNextFreeSecond_data() {
+    QTest::addColumn<QDateTime>("opened");
+    QTest::addColumn<int>("taken"); // seconds from the opening already saved by others
+    QTest::addColumn<QDateTime>("saved");
+    const QDate day(2024, 3, 12);
+    QTest::newRow("one taken") << Evening << 1 << Evening.addSecs(1);
+    QTest::newRow("three taken") << Evening << 3 << Evening.addSecs(3);
+    QTest::newRow("into the next minute")
+        << QDateTime(day, QTime(20, 15, 59)) << 1 << QDateTime(day, QTime(20, 16, 0));
+    QTest::newRow("into the next day")
+        << QDateTime(day, QTime(23, 59, 59)) << 1 << QDateTime(day.addDays(1), QTime(0, 0, 0));
+}
+
+void TestOrderWindow::takenNameMovesToNextFreeSecond() {
+    QFETCH(QDateTime, opened);
+    QFETCH(int, taken);
+    QFETCH(QDateTime, saved);
+    const FixedClock clock(opened);
+    TEST_STEP(show());
+    const QByteArray theirs = CrLfBytes({Negroni()});
+    QStringList others;
+    for (int second = 0; second < taken; ++second) {
+        const QDateTime moment = opened.addSecs(second);
+        others.append(
+            ArchiveFileName(u"5"_s, ShortDateText(moment.date()), TimeText(moment.time())));
+        QVERIFY(WriteBytes(m_folder->filePath(others.last()), theirs));
+    }
+    m_window->SetTable(u"5"_s);
+    m_window->AppendOrderLine(Spritz());
+    click(u"cmdSalva"_s);
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(messages()[0].text, SavedMessage);
+
+    const QString date = ShortDateText(saved.date());
+    const QString time = TimeText(saved.time());
+    QCOMPARE(field(u"txtData"_s), date);
+    QCOMPARE(field(u"txtOra"_s), time);
+    const QString mine = ArchiveFileName(u"5"_s, date, time);
+    for (const QString& other : others)
+        QVERIFY2(ReadBytes(m_folder->filePath(other)) == theirs,
+                 "another station's ticket must never be replaced");
+    QCOMPARE(ReadBytes(m_folder->filePath(mine)), CrLfBytes({Spritz()}));
+    QCOMPARE(archive().size(), taken + 1);
+
+    // Saved again, it replaces its own file, under the same time.
+    m_window->AppendOrderLine(Negroni());
+    click(u"cmdSalva"_s);
+    QCOMPARE(field(u"txtOra"_s), time);
+    QCOMPARE(ReadBytes(m_folder->filePath(mine)), CrLfBytes({Spritz(), Negroni()}));
+    QCOMPARE(archive().size(), taken + 1);
+
+    // Its printout and its e-mail show the moment of its name.
+    m_messages->answers.enqueue(true);
+    click(u"cmdStampa"_s);
+    QCOMPARE(m_prints->printed.size(), 1);
+    QCOMPARE(TextsOf(m_prints->printed[0].pages, u"txtTitolo"_s),
+             QVector<QString>{u"Comanda al tavolo 5 del giorno "_s + date + u" alle ore "_s + time});
+    QString subject;
+    m_dialogs->driver = [&subject](QDialog* dialog) {
+        subject = FieldText(dialog, u"txtOggetto"_s);
+    };
+    click(u"cmdInvia"_s);
+    QCOMPARE(subject, u"Ordinazione tavolo 5 del giorno "_s + date + u" alle ore "_s + time.left(5));
 }
 
 void TestOrderWindow::tableFieldKeys_data() {

@@ -7,6 +7,7 @@
 #include "output/MailSettings.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramFolder.h"
+#include "platform/AtomicSave.h"
 #include "platform/TextFile.h"
 #include "pricelists/Catalogue.h"
 #include "pricelists/ListFile.h"

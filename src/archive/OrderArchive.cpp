@@ -1,5 +1,7 @@
 #include "archive/OrderArchive.h"
 
+#include "platform/AtomicSave.h"
+#include "platform/Formatting.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
@@ -23,6 +25,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int MaxPathLength = 259;
+// How many later seconds a new ticket may move to when its name is taken:
+// far more than the stations of one dining room take in one second.
+constexpr int MaxLaterSeconds = 3600;
 
 QString Piece(const QString& text, int from, int length) {
     return TrimBlanks(text.mid(from, length));
@@ -55,6 +60,11 @@ QStringList UnsortedArchiveNames(const QString& folder) {
         return names;
     while (const dirent* entry = readdir(dir)) {
         const size_t length = std::strlen(entry->d_name);
+        // The pass that lists the tickets also clears what killed saves left.
+        if (IsSaveLeftoverName(entry->d_name)) {
+            RemoveStaleSaveLeftover(dirfd(dir), entry->d_name);
+            continue;
+        }
         if (length < 4 || qstrnicmp(entry->d_name + length - 4, ".eur", 4) != 0)
             continue;
         bool isFolder = entry->d_type == DT_DIR;
@@ -104,19 +114,55 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
            Piece(time, 0, 2) + u'.' + Piece(time, 3, 2) + u'.' + Piece(time, 6, 2) + u".eur"_s;
 }
 
-std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines) {
+namespace {
+
+// Why no ticket may be saved under the name, logged; empty when one may.
+std::optional<QString> RefuseArchiveName(const QString& fileName) {
     const QString path = ProgramFolder() + fileName;
     std::optional<QString> refusal;
     if (!IsPortableFileName(fileName))
         refusal = u"The name holds a character no station accepts in a file name"_s;
     else if (path.size() > MaxPathLength)
         refusal = u"The path is longer than %1 characters"_s.arg(MaxPathLength);
-    if (refusal) {
+    if (refusal)
         qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
                  qUtf16Printable(*refusal));
+    return refusal;
+}
+
+} // namespace
+
+std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines) {
+    if (std::optional<QString> refusal = RefuseArchiveName(fileName))
         return refusal;
+    return WriteTextFileLines(ProgramFolder() + fileName, lines);
+}
+
+std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* moment,
+                                           const QStringList& lines, QString* fileName) {
+    const QByteArray bytes = EncodeTextFileLines(lines);
+    QDateTime candidate = *moment;
+    for (int second = 0; second < MaxLaterSeconds; ++second, candidate = candidate.addSecs(1)) {
+        const QString name =
+            ArchiveFileName(table, ShortDateText(candidate.date()), TimeText(candidate.time()));
+        if (std::optional<QString> refusal = RefuseArchiveName(name))
+            return refusal;
+        QString error;
+        switch (CreateFileAtomically(ProgramFolder() + name, bytes, &error)) {
+        case CreateOutcome::Created:
+            *moment = candidate;
+            *fileName = name;
+            return std::nullopt;
+        case CreateOutcome::NameTaken:
+            continue;
+        case CreateOutcome::Failed:
+            return error;
+        }
     }
-    return WriteTextFileLines(path, lines);
+    const QString reason = u"Every name of the next %1 seconds is taken"_s.arg(MaxLaterSeconds);
+    qWarning("Cannot save the ticket of table %ls: %ls", qUtf16Printable(table),
+             qUtf16Printable(reason));
+    return reason;
 }
 
 QStringList ListOrderArchives() {
@@ -143,7 +189,8 @@ QStringList ListOrderArchives() {
 }
 
 bool LoadOrderArchive(const QString& path, QStringList* lines) {
-    return ReadTextFileLines(path, lines);
+    // A ticket holds a line at least: an empty one is being put in place.
+    return ReadTextFileLines(path, lines, EmptyFile::Partial);
 }
 
 bool DeleteOrderArchive(const QString& path) {
@@ -151,5 +198,5 @@ bool DeleteOrderArchive(const QString& path) {
     // A read-only ticket stays, as it does on the stations sharing the folder.
     if (!info.isFile() || !(info.permissions() & QFile::WriteOwner))
         return false;
-    return QFile::remove(path);
+    return RemoveFileDurably(path);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -13,11 +14,19 @@
 QString ArchiveFileName(const QString& table, const QString& date, const QString& time);
 
 // Writes the lines (ANSI, CR LF after each) under the name in the program
-// folder, replacing a file of the same name whole. Fails, writing nothing,
+// folder, replacing a file of the same name whole: a ticket saved again. Fails, writing nothing,
 // for a path over 259 characters or a name holding \ / : * ? " < > |, a
 // control or invisible formatting character (a direction override) or a
 // lone surrogate. Empty when saved, otherwise why it was not.
 std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines);
+
+// Saves a new ticket of the table at the moment, never replacing a ticket
+// another station saved: when the moment's name is taken, the ticket moves
+// to the first later second whose name is free, and *moment follows it. The
+// name used goes to *fileName. Refuses the names SaveOrderArchive refuses.
+// Empty when saved, otherwise why it was not; *moment then stays.
+std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* moment,
+                                           const QStringList& lines, QString* fileName);
 
 // The names of the archive files, without folder, sorted without regard to
 // case. An unreadable folder gives an empty list.

@@ -252,9 +252,10 @@ TfrmOrdinazioni::TfrmOrdinazioni()
 
 void TfrmOrdinazioni::FormShow() {
     // One reading of the clock for both: the date and the time of one moment.
-    const QDateTime now = CurrentDateTime();
-    txtData->setText(ShortDateText(now.date()));
-    txtOra->setText(TimeText(now.time()));
+    m_moment = CurrentDateTime();
+    m_savedName.clear();
+    txtData->setText(ShortDateText(m_moment.date()));
+    txtOra->setText(TimeText(m_moment.time()));
     txtTavolo->clear();
     txtTotale->setText(TotalNotComputed);
     lstRecords->clear();
@@ -357,8 +358,25 @@ void TfrmOrdinazioni::cmdSalvaClick() {
     const QStringList lines = Lines();
     ShowTotal(lines);
     const QString name = ArchiveFileName(txtTavolo->text(), txtData->text(), txtOra->text());
-    // The ticket on screen stays as it is, saved or not.
-    if (SaveOrderArchive(name, lines))
+    // The ticket on screen stays as it is, saved or not. Saved again, it
+    // replaces its own file. Its first save, and its first under another
+    // table, never replaces a file: a station that started a ticket for the
+    // same table in the same second has it, and this ticket then moves to
+    // the next free second, its time field with it, so that its name, its
+    // printed title and its e-mail subject keep agreeing.
+    std::optional<QString> error;
+    if (name == m_savedName) {
+        error = SaveOrderArchive(name, lines);
+    } else {
+        QString saved;
+        error = SaveNewOrderArchive(txtTavolo->text(), &m_moment, lines, &saved);
+        if (!error) {
+            m_savedName = saved;
+            txtData->setText(ShortDateText(m_moment.date()));
+            txtOra->setText(TimeText(m_moment.time()));
+        }
+    }
+    if (error)
         plain(this, SaveFailedMessage);
     else
         information(this, SavedMessage);

@@ -3,6 +3,8 @@
 #include "output/ReportLayout.h"
 #include "widgets/KeptWindow.h"
 
+#include <QDateTime>
+
 struct CatalogueEntry;
 class InfoBar;
 class QKeyEvent;
@@ -70,4 +72,6 @@ private:
     InfoBar* panInfo;
 
     ReportLayout m_report;
+    QDateTime m_moment;  // the ticket's date and time, as its fields show them
+    QString m_savedName; // the file this ticket last saved to, if any
 };

@@ -1,13 +1,15 @@
 #include "platform/IniProfile.h"
 
 #include "platform/AnsiCodePage.h"
+#include "platform/AtomicSave.h"
+#include "platform/SharedRead.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
+#include "platform/UpdateLock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStringEncoder>
 #include <QVector>
 
@@ -127,13 +129,11 @@ Location Locate(const QString& text, const QVector<ProfileLine>& lines, const QS
 bool ReadProfileString(const QString& path, const QString& section, const QString& key,
                        QString* value) {
     value->clear();
-    if (!QFileInfo::exists(path))
-        return true;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    const SharedRead read = ReadSharedFile(path, &bytes);
+    if (read == SharedRead::Missing)
+        return !QFileInfo::exists(path); // a folder in its place is an error
+    if (read == SharedRead::Failed)
         return false;
     const QString text = DecodeTextFile(bytes);
     QString found;
@@ -144,26 +144,16 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
 
 namespace {
 
-// How long a write waits for another station's write of the same file, and
-// after how long a lock left by a station that died is taken over.
-constexpr int LockWaitMs = 5000;
-constexpr int StaleLockMs = 10000;
-
 std::optional<QString> UpdateProfile(const QString& path, const QString& section,
                                      const QString& key, const QString& value) {
     QByteArray bytes;
     // Anything but a regular file in the file's place is left to the atomic
     // save, which refuses it.
-    if (QFileInfo(path).isFile()) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            qWarning("Cannot read %ls to update it: %ls",
-                     qUtf16Printable(QDir::toNativeSeparators(path)),
-                     qUtf16Printable(file.errorString()));
-            return file.errorString();
-        }
+    if (ReadSharedFile(path, &bytes) == SharedRead::Failed) {
+        const QString reason = u"The file cannot be read"_s;
+        qWarning("Cannot read %ls to update it: %ls",
+                 qUtf16Printable(QDir::toNativeSeparators(path)), qUtf16Printable(reason));
+        return reason;
     }
     const ProfileEncoding encoding = EncodingOf(bytes);
     // Decoded without cutting at a NUL, so that nothing of the file is lost.
@@ -205,19 +195,7 @@ std::optional<QString> UpdateProfile(const QString& path, const QString& section
 
 std::optional<QString> WriteProfileString(const QString& path, const QString& section,
                                           const QString& key, const QString& value) {
-    // A write reads the whole file, changes one line and replaces the file.
-    // Two stations doing so at once for different keys would each replace the
-    // file with their own copy, and one change would be lost: the lock beside
-    // the file makes the writes of the stations take turns.
-    QLockFile lock(path + u".lock"_s);
-    lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs)) {
-        const QString reason = lock.error() == QLockFile::LockFailedError
-                                   ? u"the file is being written by another station"_s
-                                   : u"cannot create the lock file beside it"_s;
-        qWarning("Cannot update %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
-                 qUtf16Printable(reason));
-        return reason;
-    }
-    return UpdateProfile(path, section, key, value);
+    // A write reads the whole file, changes one line and replaces the file:
+    // the stations' writes take turns, so none loses another's key.
+    return UnderUpdateLock(path, [&] { return UpdateProfile(path, section, key, value); });
 }

@@ -1,12 +1,10 @@
 #include "platform/TextFile.h"
 
 #include "platform/AnsiCodePage.h"
+#include "platform/AtomicSave.h"
+#include "platform/SharedRead.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -55,20 +53,15 @@ QStringList SplitTextLines(const QString& text) {
     return lines;
 }
 
-bool ReadTextFileLines(const QString& path, QStringList* lines) {
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+bool ReadTextFileLines(const QString& path, QStringList* lines, EmptyFile empty) {
+    QByteArray bytes;
+    if (ReadSharedFile(path, &bytes, empty) != SharedRead::Read)
         return false;
     *lines = SplitTextLines(DecodeTextFile(bytes));
     return true;
 }
 
-std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines) {
+QByteArray EncodeTextFileLines(const QStringList& lines) {
     QByteArray bytes;
     qsizetype size = 0;
     for (const QString& line : lines)
@@ -85,7 +78,11 @@ std::optional<QString> WriteTextFileLines(const QString& path, const QStringList
                 bytes[i] = ' ';
         bytes += "\r\n";
     }
-    return WriteFileAtomically(path, bytes);
+    return bytes;
+}
+
+std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines) {
+    return WriteFileAtomically(path, EncodeTextFileLines(lines));
 }
 
 std::optional<QString> WriteWholeBytes(QIODevice& device, const QByteArray& bytes) {
@@ -99,42 +96,4 @@ std::optional<QString> WriteWholeBytes(QIODevice& device, const QByteArray& byte
         written += count;
     }
     return std::nullopt;
-}
-
-namespace {
-
-std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return u"Not a regular file"_s;
-    // The owner's write bit stands for the read-only attribute; checked
-    // separately because the rename would otherwise replace a read-only file.
-    if (target.exists() && (!target.isWritable() || !(target.permissions() & QFile::WriteOwner)))
-        return u"The file is read-only"_s;
-    QSaveFile file(path);
-    // Unbuffered, so that every write reaches the file and reports its own
-    // failure: a buffered tail is only written by the flush inside commit(),
-    // and Qt 6.4 renames the file even when that flush failed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    std::optional<QString> error = WriteWholeBytes(file, bytes);
-    if (!error && !file.flush())
-        error = file.errorString();
-    if (error) {
-        file.cancelWriting(); // the temporary file goes, the target stays
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
-}
-
-} // namespace
-
-std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    const std::optional<QString> error = ReplaceFile(path, bytes);
-    if (error)
-        qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
-                 qUtf16Printable(*error));
-    return error;
 }

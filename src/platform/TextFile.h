@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SharedRead.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,23 +25,19 @@ QString DecodeWholeTextFile(const QByteArray& bytes);
 // further line; an empty text gives no lines.
 QStringList SplitTextLines(const QString& text);
 
-// Reads, decodes and splits a file. False when it is missing, is not a
-// regular file or cannot be read.
-bool ReadTextFileLines(const QString& path, QStringList* lines);
+// Reads, decodes and splits a file of the shared folder (ReadSharedFile).
+// False when it is missing, is not a regular file or cannot be read.
+bool ReadTextFileLines(const QString& path, QStringList* lines,
+                       EmptyFile empty = EmptyFile::Whole);
 
-// Writes each line in ANSI followed by CR LF (a NUL or line break inside a
-// line written as a space), atomically: on failure the previous file stays
-// whole. An empty list writes a file of 0 bytes. Empty when saved, otherwise
-// why it was not.
+// Each line in ANSI followed by CR LF, a NUL or line break inside a line
+// written as a space. An empty list gives no bytes.
+QByteArray EncodeTextFileLines(const QStringList& lines);
+
+// Writes the lines as EncodeTextFileLines gives them, atomically: on failure
+// the previous file stays whole. An empty list writes a file of 0 bytes.
+// Empty when saved, otherwise why it was not.
 std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines);
-
-// Replaces the file's content atomically (a temporary file in the same folder
-// renamed over the target). A read-only target and a folder in the file's
-// place refuse the write, as they do on the stations that share the folder.
-// Every byte is written and checked before the rename, so a full disk or a
-// size limit leaves the previous file whole. Empty when saved, otherwise the
-// reason (the system's error text), which is also logged as a warning.
-std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Writes all the bytes to an open device, going on after a short write.
 // Empty when the device took them all, otherwise its error text.

@@ -1,8 +1,15 @@
 #include "pricelists/PriceListDocument.h"
 
 #include "platform/TextTrim.h"
+#include "platform/UpdateLock.h"
+#include "pricelists/ListMerge.h"
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
 
 PriceListDocument::PriceListDocument(const CatalogueEntry& entry) : m_entry(&entry) {}
 
@@ -12,6 +19,7 @@ bool PriceListDocument::load() {
         return false;
     SortByListOrder(read);
     m_lines = std::move(read);
+    m_loaded = m_lines;
     return true;
 }
 
@@ -39,7 +47,24 @@ bool PriceListDocument::removeAt(qsizetype row) {
 }
 
 std::optional<QString> PriceListDocument::save() const {
-    return WriteListFile(ListFilePath(*m_entry), m_lines);
+    const QString path = ListFilePath(*m_entry);
+    return UnderUpdateLock(path, [&]() -> std::optional<QString> {
+        // Read again under the lock: another station may have saved the
+        // list since this one was loaded. Its changes stay, and this
+        // editor's own are applied to them; with no other change the file
+        // is written as the editor has it.
+        QStringList now;
+        if (!ReadListFile(path, &now) && QFileInfo::exists(path)) {
+            const QString reason = u"The list as saved meanwhile cannot be read"_s;
+            qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
+                     qUtf16Printable(reason));
+            return reason;
+        }
+        SortByListOrder(now);
+        if (now == m_loaded)
+            return WriteListFile(path, m_lines);
+        return WriteListFile(path, MergeListChanges(m_loaded, m_lines, now));
+    });
 }
 
 PriceListItem SplitPriceListLine(const QString& line) {

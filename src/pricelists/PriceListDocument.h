@@ -44,15 +44,22 @@ public:
     // False when there is no such row.
     bool removeAt(qsizetype row);
 
-    void clear() { m_lines.clear(); }
+    void clear() {
+        m_lines.clear();
+        m_loaded.clear();
+    }
 
-    // Writes the lines, in order, over the entry's list file. Empty when
-    // saved, otherwise why not; the previous file then stays whole.
+    // Writes the lines, in order, over the entry's list file. When another
+    // station saved the list since it was loaded, writes that list with this
+    // document's additions and removals applied instead (MergeListChanges),
+    // so that neither station's changes are lost. Empty when saved,
+    // otherwise why not; the previous file then stays whole.
     std::optional<QString> save() const;
 
 private:
     const CatalogueEntry* m_entry;
     QStringList m_lines;
+    QStringList m_loaded; // the lines as loaded, what this document's changes are from
 };
 
 // A price-list line taken apart as every reader of the file takes it: the

@@ -2,8 +2,9 @@
 # Builds the Debian package from a build folder, unpacks it into a scratch
 # root as dpkg installs it, and checks what a station gets: the program
 # folder with the program and the guide only, the default password store,
-# the launcher and its icon, the declared dependencies, and a postinst that
-# puts the store into the folder only when the folder has none.
+# the launcher and its icon, the declared dependencies, a postinst that
+# puts the store into the folder only when the folder has none, the
+# copyright and the Debian changelog, and no error from lintian.
 #   deb_package.sh CPACK BUILD_DIR PROGRAM_DIR SOURCE_DIR
 set -euo pipefail
 cpack="$1" build="$2" program_dir="$3" source="$4"
@@ -88,4 +89,40 @@ printf '[Accesso]\r\nValore=changed\r\n' >"$folder/unins000.dll"
 cp "$folder/unins000.dll" "$scratch/changed_store"
 DPKG_ROOT="$root" "$control/postinst" configure 1.0-1
 expect_same "$folder/unins000.dll" "$scratch/changed_store" "the changed password store after an upgrade"
+
+# The package's documents: the copyright as written, in the machine-readable
+# format, and the Debian changelog, compressed without a name or a time stamp,
+# whose latest entry is this version by the package's maintainer.
+doc="$root/usr/share/doc/orbisala"
+expect_same "$doc/copyright" "$source/packaging/copyright" "the copyright /usr/share/doc/orbisala/copyright"
+head -n 1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+changelog="$doc/changelog.Debian.gz"
+[ -f "$changelog" ] || fail "no Debian changelog /usr/share/doc/orbisala/changelog.Debian.gz"
+gzip -t "$changelog" || fail "the Debian changelog is not a valid gzip file"
+# gzip header: flags (no file name), modification time zero, "maximum" (-9).
+[ "$(od -An -tx1 -j3 -N6 "$changelog" | tr -d ' \n')" = 000000000002 ] ||
+  fail "the Debian changelog was not compressed with gzip -9n"
+zcat "$changelog" | cmp -s - "$source/packaging/changelog" || fail "the Debian changelog differs from packaging/changelog"
+zcat "$changelog" >"$scratch/changelog"
+for field in Version Maintainer; do
+  entry="$(dpkg-parsechangelog -l "$scratch/changelog" -S "$field")"
+  [ "$entry" = "$(dpkg-deb -f "$deb" "$field")" ] ||
+    fail "the latest changelog entry's $field, $entry, is not the package's: $(dpkg-deb -f "$deb" "$field")"
+done
+expect_same "$root/usr/share/lintian/overrides/orbisala" "$source/packaging/lintian-overrides" "the lintian overrides"
+
+# lintian: no error; the warnings and the notes are shown, and the tags the
+# overrides hold back with their reasons.
+lintian_flags=(--fail-on none --display-info --pedantic --show-overrides)
+[ "$(id -u)" -ne 0 ] || lintian_flags+=(--allow-root)
+lintian "${lintian_flags[@]}" "$deb" >"$scratch/lintian.log" 2>&1 || {
+  cat "$scratch/lintian.log" >&2
+  fail "lintian could not check the package"
+}
+echo "lintian $(basename "$deb"):"
+sed 's/^/  /' "$scratch/lintian.log"
+if grep -q '^E: ' "$scratch/lintian.log"; then
+  fail "lintian reports errors: $(grep '^E: ' "$scratch/lintian.log" | tr '\n' ' ')"
+fi
 echo "PASS: $(basename "$deb"): Depends: $depends"
