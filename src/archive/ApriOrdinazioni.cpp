@@ -1,5 +1,6 @@
 #include "archive/ApriOrdinazioni.h"
 
+#include "archive/ArchiveFollower.h"
 #include "archive/Comanda_in_Lettura.h"
 #include "archive/OrderArchive.h"
 #include "help/HelpWindows.h"
@@ -11,16 +12,12 @@
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSet>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -50,8 +47,6 @@ const QString AlreadyGoneMessage =
     u"Attenzione: la comanda selezionata non si trova più nell'archivio.\r\n\r\nPotrebbe essere "
     u"stata eliminata da un'altra postazione."_s;
 
-// Changes seen in the folder within this time make one look at it.
-constexpr int SettleMs = 250;
 // Beyond this many names come or gone, filling the list afresh is cheaper
 // than moving its rows one by one.
 constexpr int MaxSingleChanges = 64;
@@ -67,7 +62,7 @@ QPushButton* FootButton(const QString& name, const QString& text, const QString&
 
 TfrmApriOrdinazioni::TfrmApriOrdinazioni()
     : KeptWindow(u"TfrmApriOrdinazioni"_s, u" Orbisala - Visualizzazione comande in archivio"_s),
-      m_watcher(new QFileSystemWatcher(this)), m_settle(new QTimer(this)) {
+      m_follower(new ArchiveFollower(this)) {
     auto* icoTitolo =
         new Banner(u"icoTitolo"_s, u"Visualizzazione comande in archivio"_s, 26, this);
     QLabel* lblIstruzioni = InstructionLine(
@@ -124,19 +119,12 @@ TfrmApriOrdinazioni::TfrmApriOrdinazioni()
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmApriOrdinazioni::btnAnnullaClick);
     connect(imgGuida, &PictureButton::clicked, this, &TfrmApriOrdinazioni::imgGuidaClick);
 
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(SettleMs);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
-            qOverload<>(&QTimer::start));
-    connect(m_settle, &QTimer::timeout, this, &TfrmApriOrdinazioni::FollowFolder);
+    connect(m_follower, &ArchiveFollower::changed, this, &TfrmApriOrdinazioni::FollowFolder);
 }
 
 void TfrmApriOrdinazioni::FormShow() {
-    FillList();
     // Followed from now until the window is hidden again.
-    StopFollowing();
-    if (const QDir folder(ProgramFolder()); folder.exists())
-        m_watcher->addPath(folder.absolutePath());
+    m_follower->start(ProgramFolder(), FillList());
 }
 
 void TfrmApriOrdinazioni::FormClose() {
@@ -145,84 +133,54 @@ void TfrmApriOrdinazioni::FormClose() {
 
 void TfrmApriOrdinazioni::hideEvent(QHideEvent* event) {
     KeptWindow::hideEvent(event);
-    // Minimising hides the window too; only a real hiding stops the watch.
+    // Minimising hides the window too; only a real hiding stops following.
     if (!event->spontaneous())
-        StopFollowing();
+        m_follower->stop();
 }
 
-void TfrmApriOrdinazioni::StopFollowing() {
-    m_settle->stop();
-    if (const QStringList watched = m_watcher->directories(); !watched.isEmpty())
-        m_watcher->removePaths(watched);
-}
-
-void TfrmApriOrdinazioni::FillList() {
-    ShowNames(ListOrderArchives());
+QStringList TfrmApriOrdinazioni::FillList() {
+    const QStringList names = ListOrderArchives();
+    ShowLines(lstFiles, names);
     // As filled afresh: nothing selected, nothing current, the top in view.
     lstFiles->selectionModel()->clear();
     lstFiles->scrollToTop();
     ShowCount();
+    if (m_follower->following())
+        m_follower->rebase(names);
+    return names;
 }
 
 void TfrmApriOrdinazioni::ShowCount() {
     lblCreati->setText(u"Sono state archiviate %1 comande."_s.arg(lstFiles->count()));
 }
 
-void TfrmApriOrdinazioni::FollowFolder() {
+void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
     const QString chosen = SelectedName();
-    const QStringList names = ListOrderArchives();
-    if (!ShowNames(names))
-        return;
+    if (change.gone.size() + change.added.size() > MaxSingleChanges) {
+        ShowLines(lstFiles, change.names);
+    } else {
+        // Rows taken out and put in one by one: the other items, the
+        // selection and the scrolled position stay as they are. With the
+        // gone rows out, every name before an added one is listed by the
+        // time that one goes in: its row in the folder's order is its row.
+        std::for_each(change.gone.crbegin(), change.gone.crend(),
+                      [this](int row) { delete lstFiles->takeItem(row); });
+        for (const int row : change.added)
+            lstFiles->insertItem(row, change.names.at(row));
+    }
     // The selection stays on its file while the file is there, and never
     // passes to a neighbour when it goes: a press of "Elimina comanda" must
     // not reach a ticket the user did not choose.
-    const int row = chosen.isNull() ? -1 : int(names.indexOf(chosen));
-    if (row < 0) {
-        lstFiles->clearSelection();
-    } else if (SelectedName() != chosen) {
-        lstFiles->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        lstFiles->scrollToItem(lstFiles->item(row));
+    if (!chosen.isNull() && SelectedName() != chosen) {
+        const int row = int(change.names.indexOf(chosen));
+        if (row < 0) {
+            lstFiles->clearSelection();
+        } else {
+            lstFiles->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            lstFiles->scrollToItem(lstFiles->item(row));
+        }
     }
     ShowCount();
-}
-
-bool TfrmApriOrdinazioni::ShowNames(const QStringList& names) {
-    const int count = lstFiles->count();
-    if (count == names.size()) {
-        int row = 0;
-        while (row < count && lstFiles->item(row)->text() == names.at(row))
-            ++row;
-        if (row == count)
-            return false;
-    }
-    QSet<QString> listed;
-    listed.reserve(count);
-    for (int row = 0; row < count; ++row)
-        listed.insert(lstFiles->item(row)->text());
-    const QSet<QString> present(names.cbegin(), names.cend());
-    QList<int> gone; // rows of names no longer in the folder
-    for (int row = 0; row < count; ++row)
-        if (!present.contains(lstFiles->item(row)->text()))
-            gone.append(row);
-    QList<int> added; // positions in `names` of names not yet listed
-    for (int at = 0; at < names.size(); ++at)
-        if (!listed.contains(names.at(at)))
-            added.append(at);
-
-    if (gone.size() + added.size() > MaxSingleChanges) {
-        ShowLines(lstFiles, names);
-        return true;
-    }
-    // Rows taken out and put in one by one: the other items, the selection
-    // and the scrolled position stay as they are.
-    std::for_each(gone.crbegin(), gone.crend(),
-                  [this](int row) { delete lstFiles->takeItem(row); });
-    // With the gone rows out, every name before an added one is listed by
-    // the time that one goes in: its position in the folder's order is its
-    // row.
-    for (int at : added)
-        lstFiles->insertItem(at, names.at(at));
-    return true;
 }
 
 QString TfrmApriOrdinazioni::SelectedName() const {

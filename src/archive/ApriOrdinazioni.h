@@ -2,11 +2,11 @@
 
 #include "widgets/KeptWindow.h"
 
-class QFileSystemWatcher;
+class ArchiveFollower;
+struct ArchiveChange;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTimer;
 
 // The archive browser: the tickets saved in the program folder, listed by
 // name, opened in the read-only viewer or deleted after a confirmation. While
@@ -34,16 +34,12 @@ protected:
 
 private:
     // The list as the folder holds it, nothing selected, the count
-    // following.
-    void FillList();
+    // following; the names shown.
+    QStringList FillList();
     // The list brought in line with the folder after a change seen there,
     // the selection staying on its file while that file exists.
-    void FollowFolder();
-    // The items made equal to the names, moving no more rows than changed
-    // (or filled afresh when many did); false when they already were.
-    bool ShowNames(const QStringList& names);
+    void FollowFolder(const ArchiveChange& change);
     void ShowCount();
-    void StopFollowing();
 
     QString SelectedName() const;
 
@@ -53,6 +49,5 @@ private:
     QPushButton* btnElimina;
     QPushButton* btnAnnulla;
 
-    QFileSystemWatcher* m_watcher;
-    QTimer* m_settle; // gathers a burst of folder changes into one look
+    ArchiveFollower* m_follower;
 };

@@ -166,6 +166,10 @@ std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* mome
 }
 
 QStringList ListOrderArchives() {
+    return ListOrderArchivesIn(ProgramFolder());
+}
+
+QStringList ListOrderArchivesIn(const QString& folder) {
     // One unsorted pass over the folder, then one sort on a key folded once
     // per name: sorting through QDir folds both names at every comparison.
     struct Entry {
@@ -173,7 +177,7 @@ QStringList ListOrderArchives() {
         QString name;
     };
     std::vector<Entry> entries;
-    for (QString& name : UnsortedArchiveNames(ProgramFolder()))
+    for (QString& name : UnsortedArchiveNames(folder))
         entries.push_back({FoldedKey(name), std::move(name)});
     // Names that differ only in case keep one order on every station.
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {

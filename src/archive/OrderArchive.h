@@ -32,6 +32,9 @@ std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* mome
 // case. An unreadable folder gives an empty list.
 QStringList ListOrderArchives();
 
+// The same for the archive files of the given folder, from any thread.
+QStringList ListOrderArchivesIn(const QString& folder);
+
 // The lines of an archive file, decoded by its byte-order mark or as ANSI.
 bool LoadOrderArchive(const QString& path, QStringList* lines);
 

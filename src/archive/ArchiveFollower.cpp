@@ -1,0 +1,167 @@
+#include "archive/ArchiveFollower.h"
+
+#include "archive/OrderArchive.h"
+
+#include <QDir>
+#include <QFileSystemWatcher>
+#include <QHash>
+#include <QTimer>
+
+namespace {
+
+// Reported changes within this time make one look at the folder.
+constexpr int SettleMs = 150;
+// Where nothing is reported: the folder's attributes are looked at this
+// often, so that a new ticket shows within a second...
+constexpr int PollMs = 300;
+// ...and its entries listed at least every this many looks, for a server
+// that keeps a folder's attributes when its entries change.
+constexpr int ListEveryLooks = 10;
+
+} // namespace
+
+ArchiveChange CompareArchiveNames(const QStringList& before, QStringList now) {
+    ArchiveChange change;
+    if (before == now) {
+        change.names = std::move(now);
+        return change;
+    }
+    QHash<QString, int> countBefore;
+    countBefore.reserve(before.size());
+    for (const QString& name : before)
+        ++countBefore[name];
+    QHash<QString, int> countNow;
+    countNow.reserve(now.size());
+    for (const QString& name : now)
+        ++countNow[name];
+    for (int row = 0; row < before.size(); ++row) {
+        auto at = countNow.find(before.at(row));
+        if (at == countNow.end() || at.value() == 0)
+            change.gone.append(row);
+        else
+            --at.value();
+    }
+    for (int row = 0; row < now.size(); ++row) {
+        auto at = countBefore.find(now.at(row));
+        if (at == countBefore.end() || at.value() == 0)
+            change.added.append(row);
+        else
+            --at.value();
+    }
+    change.names = std::move(now);
+    return change;
+}
+
+ArchiveFollower::ArchiveFollower(QObject* parent)
+    : QObject(parent), m_watcher(new QFileSystemWatcher(this)), m_settle(new QTimer(this)),
+      m_poll(new QTimer(this)) {
+    m_pool.setMaxThreadCount(1);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMs);
+    m_poll->setInterval(PollMs);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
+            qOverload<>(&QTimer::start));
+    connect(m_settle, &QTimer::timeout, this, [this] { look(true); });
+    connect(m_poll, &QTimer::timeout, this, [this] { look(false); });
+}
+
+ArchiveFollower::~ArchiveFollower() {
+    m_pool.waitForDone();
+}
+
+void ArchiveFollower::start(const QString& folder, const QStringList& shown) {
+    stop();
+    m_folder = folder;
+    m_following = true;
+    m_stamp = StampOfFolder(folder);
+    rebase(shown);
+    watchFolder();
+    m_poll->start();
+}
+
+void ArchiveFollower::rebase(const QStringList& shown) {
+    m_shown = shown;
+    ++m_generation;
+}
+
+void ArchiveFollower::stop() {
+    m_following = false;
+    ++m_generation; // a look still running is dropped when it ends
+    m_settle->stop();
+    m_poll->stop();
+    if (const QStringList watched = m_watcher->directories(); !watched.isEmpty())
+        m_watcher->removePaths(watched);
+    m_again = m_againListing = false;
+}
+
+void ArchiveFollower::watchFolder() {
+    // A folder that was removed is no longer watched: it is watched again
+    // once it is back. Where nothing is reported, the looks do all the work.
+    m_reported = KernelReportsFolderChanges(m_folder);
+    if (m_reported && m_watcher->directories().isEmpty())
+        m_watcher->addPath(QDir(m_folder).absolutePath());
+}
+
+void ArchiveFollower::look(bool listAnyway) {
+    if (!m_following)
+        return;
+    if (m_running) {
+        m_again = true;
+        m_againListing = m_againListing || listAnyway;
+        return;
+    }
+    if (m_watcher->directories().isEmpty())
+        watchFolder();
+    // Where changes are reported, the looks only find a folder that went
+    // or came back; elsewhere the entries are listed now and then anyway.
+    if (!listAnyway && !m_reported && ++m_unlistedLooks >= ListEveryLooks)
+        listAnyway = true;
+    if (listAnyway)
+        m_unlistedLooks = 0;
+    m_running = true;
+    const int generation = m_generation;
+    const QString folder = m_folder;
+    const QStringList before = m_shown;
+    const FolderStamp last = m_stamp;
+    m_pool.start([this, generation, folder, before, last, listAnyway] {
+        const FolderStamp stamp = StampOfFolder(folder);
+        const bool listing = listAnyway || stamp != last;
+        ArchiveChange change;
+        if (listing)
+            change = CompareArchiveNames(before, stamp.exists ? ListOrderArchivesIn(folder)
+                                                              : QStringList());
+        QMetaObject::invokeMethod(
+            this, [this, generation, stamp, listing, change] {
+                passDone(generation, stamp, listing, change);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ArchiveFollower::passDone(int generation, const FolderStamp& stamp, bool listed,
+                               const ArchiveChange& change) {
+    m_running = false;
+    const bool current = m_following && generation == m_generation;
+    if (current) {
+        // A folder that went and came back is another folder: watched anew.
+        if (stamp.exists != m_stamp.exists || stamp.device != m_stamp.device ||
+            stamp.inode != m_stamp.inode) {
+            if (const QStringList watched = m_watcher->directories(); !watched.isEmpty())
+                m_watcher->removePaths(watched);
+            if (stamp.exists)
+                watchFolder();
+        }
+        m_stamp = stamp;
+        if (listed && (!change.gone.isEmpty() || !change.added.isEmpty())) {
+            m_shown = change.names;
+            emit changed(change);
+        }
+    }
+    if (!m_following)
+        return;
+    if (m_again || !current) {
+        const bool listing = m_againListing || !current;
+        m_again = m_againListing = false;
+        look(listing);
+    }
+}
