@@ -116,7 +116,8 @@ expect_same "$root/usr/share/lintian/overrides/orbisala" "$source/packaging/lint
 # overrides hold back with their reasons.
 lintian_flags=(--fail-on none --display-info --pedantic --show-overrides)
 [ "$(id -u)" -ne 0 ] || lintian_flags+=(--allow-root)
-lintian "${lintian_flags[@]}" "$deb" >"$scratch/lintian.log" 2>&1 || {
+# (TMPDIR: lintian leaves some of its temporary files behind.)
+TMPDIR="$scratch" lintian "${lintian_flags[@]}" "$deb" >"$scratch/lintian.log" 2>&1 || {
   cat "$scratch/lintian.log" >&2
   fail "lintian could not check the package"
 }

@@ -46,6 +46,7 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
+trap 'exit 1' HUP INT TERM
 
 groupadd "$group"
 created_group="$group"
