@@ -1,25 +1,36 @@
-// Stations sharing one program folder: two processes save the same price
-// list, keys of the same settings file and tickets in a bounded loop while a
-// third reads them. Every read sees a whole file, old or new, and nothing a
-// station saved is lost.
+// Stations sharing one program folder, as real processes: two save the same
+// price list, keys of the same settings file and tickets in a bounded loop
+// while a third reads them; two start tickets for the same table in the same
+// second; two edit the same price list at once; one is killed at random
+// moments while it saves. Every read sees a whole file, old or new, and
+// nothing a station saved is lost.
 //
-// The same executable plays the stations: "--station writer <folder> <name>
-// <rounds>" or "--station reader <folder>" (which reads until a file named
-// "stop" appears in the folder).
+// The same executable plays the stations: "--station <role> <folder> ...",
+// the roles below.
 #include "archive/OrderArchive.h"
+#include "platform/AtomicSave.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextTrim.h"
 #include "platform/TextFile.h"
+#include "pricelists/Catalogue.h"
 #include "pricelists/ListFile.h"
+#include "pricelists/PriceListDocument.h"
+#include "pricelists/PriceText.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <utime.h>
 
 using namespace Qt::StringLiterals;
 
@@ -116,6 +127,88 @@ int RunReader(const QString& folder) {
     return 0;
 }
 
+// Tickets for table 5, one a round, every round at the same moment on every
+// station: the stations' names always collide.
+const QDateTime SameSecond(QDate(2024, 3, 12), QTime(20, 15, 0));
+
+QDateTime RoundMoment(int round) {
+    return SameSecond.addSecs(qint64(round) * 10);
+}
+
+QStringList SameSecondTicket(const QString& station, int round) {
+    return {u"   1Margherita stazione %1 giro %2"_s.arg(station).arg(round)};
+}
+
+int RunSameSecondTickets(const QString& folder, const QString& station, int rounds) {
+    SetProgramFolder(folder);
+    for (int round = 0; round < rounds; ++round) {
+        QDateTime moment = RoundMoment(round);
+        QString name;
+        if (auto error = SaveNewOrderArchive(u"5"_s, &moment, SameSecondTicket(station, round),
+                                             &name))
+            return Fail(u"ticket not saved: "_s + *error);
+    }
+    return 0;
+}
+
+// Each round one item added to the pizza list in an editor's document; every
+// odd round the item of the round before removed again. What stays in the
+// end: the items of the odd rounds of both stations.
+QString EditedItem(const QString& station, int round) {
+    return u"Pizza %1 giro %2"_s.arg(station).arg(round);
+}
+
+int RunListEditor(const QString& folder, const QString& station, int rounds) {
+    SetProgramFolder(folder);
+    for (int round = 0; round < rounds; ++round) {
+        PriceListDocument document(CatalogueEntryOf(CourseCategory::Pizze));
+        document.load();
+        document.add(EditedItem(station, round), u"7,00"_s);
+        if (round % 2 == 1) {
+            // As read back from the file: trimmed.
+            const QString previous =
+                TrimBlanks(FormatPriceListLine(EditedItem(station, round - 1), u"7,00"_s));
+            const qsizetype row = document.lines().indexOf(previous);
+            if (row < 0)
+                return Fail(u"the item of the round before is gone: "_s + previous);
+            document.removeAt(row);
+        }
+        if (auto error = document.save())
+            return Fail(u"list not saved: "_s + *error);
+    }
+    return 0;
+}
+
+// Saves without end until it is killed: its own ticket again (a replace), a
+// new ticket (a create) and the price list, each a whole new version.
+const QString KilledTicket = u"Comanda al tavolo 9 del giorno 12.03.2024 alle ore 20.00.00.eur"_s;
+
+int RunKilledSaver(const QString& folder) {
+    SetProgramFolder(folder);
+    const QString list = QDir(folder).filePath(ListName);
+    for (int round = 0;; ++round) {
+        if (auto error = SaveOrderArchive(KilledTicket, Ticket(u"K"_s, round)))
+            return Fail(u"ticket not saved: "_s + *error);
+        QDateTime moment = SameSecond.addSecs(round);
+        QString name;
+        if (auto error = SaveNewOrderArchive(u"K"_s, &moment, Ticket(u"K"_s, round), &name))
+            return Fail(u"new ticket not saved: "_s + *error);
+        if (auto error = WriteListFile(list, ListVersion(u"K"_s, round)))
+            return Fail(u"list not saved: "_s + *error);
+    }
+}
+
+bool IsWholeTicketVersion(const QStringList& lines) {
+    if (lines.size() != TicketLines)
+        return false;
+    const int round = lines.front().section(u' ', 5, 5).toInt();
+    return lines == Ticket(u"K"_s, round);
+}
+
+QStringList SaveLeftovers(const QString& folder) {
+    return QDir(folder).entryList({u".~orbisala-*"_s}, QDir::Files | QDir::Hidden);
+}
+
 } // namespace
 
 class TestTwoStations : public QObject {
@@ -123,21 +216,27 @@ class TestTwoStations : public QObject {
 
 private slots:
     void stationsSharingTheFolderLoseNothing();
+    void ticketsInTheSameSecondAreAllKept();
+    void concurrentListEditsAreAllKept();
+    void killedSavesLeaveWholeFiles();
+
+private:
+    QProcess* startStation(const QStringList& arguments);
 };
+
+QProcess* TestTwoStations::startStation(const QStringList& arguments) {
+    auto* process = new QProcess(this);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QCoreApplication::applicationFilePath(), QStringList{u"--station"_s} + arguments);
+    return process;
+}
 
 void TestTwoStations::stationsSharingTheFolderLoseNothing() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QString program = QCoreApplication::applicationFilePath();
-    const auto start = [&](const QStringList& arguments) {
-        auto* process = new QProcess(this);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(program, QStringList{u"--station"_s} + arguments);
-        return process;
-    };
-    QProcess* reader = start({u"reader"_s, folder.path()});
-    QProcess* first = start({u"writer"_s, folder.path(), u"A"_s, QString::number(Rounds)});
-    QProcess* second = start({u"writer"_s, folder.path(), u"B"_s, QString::number(Rounds)});
+    QProcess* reader = startStation({u"reader"_s, folder.path()});
+    QProcess* first = startStation({u"writer"_s, folder.path(), u"A"_s, QString::number(Rounds)});
+    QProcess* second = startStation({u"writer"_s, folder.path(), u"B"_s, QString::number(Rounds)});
     for (QProcess* writer : {first, second}) {
         QVERIFY2(writer->waitForFinished(240000), "a writing station did not finish");
         QCOMPARE(writer->exitStatus(), QProcess::NormalExit);
@@ -172,6 +271,107 @@ void TestTwoStations::stationsSharingTheFolderLoseNothing() {
     QVERIFY2(!QFileInfo::exists(dir.filePath(IniName + u".lock"_s)), "a lock file was left");
 }
 
+// Two stations start tickets for the same table in the same second, round
+// after round: every ticket is kept, under a name of its own.
+void TestTwoStations::ticketsInTheSameSecondAreAllKept() {
+    constexpr int TicketRounds = 60;
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcess* first = startStation({u"tickets"_s, folder.path(), u"A"_s,
+                                    QString::number(TicketRounds)});
+    QProcess* second = startStation({u"tickets"_s, folder.path(), u"B"_s,
+                                     QString::number(TicketRounds)});
+    for (QProcess* station : {first, second}) {
+        QVERIFY2(station->waitForFinished(120000), "a station did not finish");
+        QVERIFY2(station->exitStatus() == QProcess::NormalExit && station->exitCode() == 0,
+                 "a station could not save its ticket");
+    }
+    SetProgramFolder(folder.path());
+    QMultiHash<QString, QString> savedAs; // ticket content -> file names
+    const QStringList names = ListOrderArchives();
+    for (const QString& name : names) {
+        QStringList lines;
+        QVERIFY(LoadOrderArchive(ProgramFolder() + name, &lines));
+        QCOMPARE(lines.size(), 1);
+        savedAs.insert(lines.first(), name);
+    }
+    SetProgramFolder(QString());
+    int lost = 0;
+    for (const QString& station : {u"A"_s, u"B"_s})
+        for (int round = 0; round < TicketRounds; ++round)
+            lost += savedAs.count(SameSecondTicket(station, round).first()) == 1 ? 0 : 1;
+    QVERIFY2(lost == 0, qPrintable(u"%1 of %2 tickets lost or doubled"_s.arg(lost).arg(2 * TicketRounds)));
+    QCOMPARE(names.size(), 2 * TicketRounds);
+}
+
+// Two stations edit the same price list at once, adding and removing items:
+// what each added and did not remove is there, what each removed is gone.
+void TestTwoStations::concurrentListEditsAreAllKept() {
+    constexpr int EditRounds = 40;
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcess* first = startStation({u"editor"_s, folder.path(), u"A"_s,
+                                    QString::number(EditRounds)});
+    QProcess* second = startStation({u"editor"_s, folder.path(), u"B"_s,
+                                     QString::number(EditRounds)});
+    for (QProcess* station : {first, second}) {
+        QVERIFY2(station->waitForFinished(120000), "a station did not finish");
+        QVERIFY2(station->exitStatus() == QProcess::NormalExit && station->exitCode() == 0,
+                 "a station lost an item of its own or could not save");
+    }
+    QStringList expected;
+    for (const QString& station : {u"A"_s, u"B"_s})
+        for (int round = 1; round < EditRounds; round += 2)
+            expected.append(TrimBlanks(FormatPriceListLine(EditedItem(station, round), u"7,00"_s)));
+    SortByListOrder(expected);
+    QStringList list;
+    QVERIFY(ReadListFile(QDir(folder.path()).filePath(ListName), &list));
+    QVERIFY2(list == expected, "an item one station added or removed was lost");
+    QVERIFY2(!QFileInfo::exists(QDir(folder.path()).filePath(ListName + u".lock"_s)),
+             "a lock file was left");
+}
+
+// A station killed at random moments while it saves: every file is whole, an
+// old version or a new one; what the killed saves left is never listed as a
+// ticket, and is removed once it is old.
+void TestTwoStations::killedSavesLeaveWholeFiles() {
+    constexpr int Kills = 200;
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir dir(folder.path());
+    QRandomGenerator random(20241210);
+    for (int kill = 0; kill < Kills; ++kill) {
+        QProcess* saver = startStation({u"saver"_s, folder.path()});
+        QVERIFY(saver->waitForStarted());
+        QThread::usleep(random.bounded(40000));
+        saver->kill();
+        QVERIFY(saver->waitForFinished());
+        delete saver;
+
+        QStringList lines;
+        if (ReadListFile(dir.filePath(ListName), &lines))
+            QVERIFY2(IsWholeListVersion(lines), "a killed save left a cut price list");
+        SetProgramFolder(folder.path());
+        for (const QString& name : ListOrderArchives()) {
+            QVERIFY2(!name.startsWith(u".~"_s), "a killed save's temporary file is listed");
+            QVERIFY(LoadOrderArchive(dir.filePath(name), &lines));
+            QVERIFY2(IsWholeTicketVersion(lines),
+                     qPrintable(u"a killed save left a cut ticket: "_s + name));
+        }
+        SetProgramFolder(QString());
+    }
+    // The leftovers, made older than any save takes, go at the next listing.
+    const QStringList leftovers = SaveLeftovers(folder.path());
+    const qint64 old = QDateTime::currentSecsSinceEpoch() - SaveLeftoverAgeSeconds - 60;
+    for (const QString& name : leftovers) {
+        const utimbuf times{time_t(old), time_t(old)};
+        QVERIFY(::utime(QFile::encodeName(dir.filePath(name)).constData(), &times) == 0);
+    }
+    ListOrderArchivesIn(folder.path());
+    QVERIFY2(SaveLeftovers(folder.path()).isEmpty(), "old leftovers of killed saves stayed");
+    qInfo("%d kills left %d temporary files, all removed", Kills, int(leftovers.size()));
+}
+
 int main(int argc, char** argv) {
     if (argc >= 2 && qstrcmp(argv[1], "--station") == 0) {
         QCoreApplication application(argc, argv);
@@ -180,6 +380,12 @@ int main(int argc, char** argv) {
             return RunWriter(arguments[3], arguments[4], arguments[5].toInt());
         if (arguments.size() >= 4 && arguments[2] == u"reader")
             return RunReader(arguments[3]);
+        if (arguments.size() >= 6 && arguments[2] == u"tickets")
+            return RunSameSecondTickets(arguments[3], arguments[4], arguments[5].toInt());
+        if (arguments.size() >= 6 && arguments[2] == u"editor")
+            return RunListEditor(arguments[3], arguments[4], arguments[5].toInt());
+        if (arguments.size() >= 4 && arguments[2] == u"saver")
+            return RunKilledSaver(arguments[3]);
         return Fail(u"unknown station"_s);
     }
     QCoreApplication application(argc, argv);
