@@ -143,6 +143,8 @@ private slots:
     void followsTicketsOfOtherStations_data();
     void followsTicketsOfOtherStations();
     void otherFilesLeaveListAlone();
+    void folderGoneAndBack_data();
+    void folderGoneAndBack();
 
 private:
     QListWidget* list() const { return m_window->findChild<QListWidget*>(u"lstFiles"_s); }
@@ -674,6 +676,44 @@ void TestArchiveWindows::otherFilesLeaveListAlone() {
     QCOMPARE(Items(list()), (QStringList{Ticket(1), Ticket(3), Ticket(4), Ticket(5)}));
     QCOMPARE(selected(), QString());
     QCOMPARE(countText(), Count(4));
+}
+
+// The program folder renamed or removed under the shown browser: the list
+// empties, and fills again when the folder is back.
+void TestArchiveWindows::folderGoneAndBack_data() {
+    QTest::addColumn<QString>("away");
+    QTest::addColumn<QString>("back");
+    QTest::addColumn<QStringList>("listedWhenBack");
+    QTest::newRow("renamed away and back")
+        << u"mv %1 %1.away"_s << u"mv %1.away %1"_s << QStringList{Ticket(1), Ticket(5)};
+    QTest::newRow("removed and made anew")
+        << u"rm -r %1"_s << u"mkdir %1 && printf '1\\r\\n' > %1/'%2'"_s
+        << QStringList{Ticket(3)};
+}
+
+void TestArchiveWindows::folderGoneAndBack() {
+    QFETCH(QString, away);
+    QFETCH(QString, back);
+    QFETCH(QStringList, listedWhenBack);
+    write(Ticket(1), "1\r\n");
+    write(Ticket(5), "1\r\n");
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), (QStringList{Ticket(1), Ticket(5)}));
+    const QString folder = Quoted(m_folder->path());
+
+    QVERIFY(OtherProcess(away.arg(folder)));
+    QTRY_COMPARE(Items(list()), QStringList());
+    QCOMPARE(countText(), Count(0));
+
+    QVERIFY(OtherProcess(back.arg(folder, Ticket(3))));
+    QTRY_COMPARE(Items(list()), listedWhenBack);
+    QCOMPARE(countText(), Count(int(listedWhenBack.size())));
+    QVERIFY(messages().isEmpty());
+
+    // Followed as before once back.
+    QVERIFY(OtherProcess(u"printf '1\\r\\n' > "_s + Quoted(m_folder->filePath(Ticket(7)))));
+    listedWhenBack.append(Ticket(7));
+    QTRY_COMPARE(Items(list()), listedWhenBack);
 }
 
 QTEST_MAIN(TestArchiveWindows)
