@@ -12,6 +12,9 @@ packages=(
   locales
   clang-14 libclang-rt-14-dev
   dpkg-dev desktop-file-utils lintian
+  # The loopback SMB share of the two-station tests: the server, a FUSE
+  # client of it (built on libfuse2), the FUSE mount tools and ss.
+  samba smbnetfs fuse3 iproute2
 )
 
 missing=()

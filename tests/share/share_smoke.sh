@@ -19,6 +19,13 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+listed() { # folder, name: whether a listing of the folder holds the name
+  local entry
+  for entry in "$1"/*; do
+    [ "${entry##*/}" != "$2" ] || return 0
+  done
+  return 1
+}
 
 share="$(bash "$here/start-share.sh" "$work")" || fail "the share did not start"
 case "$share" in
@@ -52,7 +59,7 @@ for from in real mount; do
     [ -f "$dst" ] || fail "'$name' written on the $from side is not on the other"
     cmp -s "$src" "$dst" || fail "'$name' written on the $from side differs on the other"
     [ "$(stat -c %s "$dst")" = "$size" ] || fail "'$name' has $(stat -c %s "$dst") bytes, not $size"
-    ls -1 "$( [ "$from" = real ] && echo "$share" || echo "$work/real" )" | grep -qxF "$name" ||
+    listed "$(dirname "$dst")" "$name" ||
       fail "'$name' written on the $from side is not in the other side's listing"
   done
 done
@@ -62,8 +69,8 @@ bash "$here/stop-share.sh" "$work" || fail "stop-share.sh failed"
 [ -z "$(ss -Hltn "( sport = :$port )")" ] || fail "port $port still listens after stop"
 for dir in /proc/[0-9]*; do
   state="$(awk '{ print $3 }' "$dir/stat" 2>/dev/null || true)"
-  [ -n "$state" ] && [ "$state" != Z ] || continue
-  case "$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null || true)" in
+  if [ -z "$state" ] || [ "$state" = Z ]; then continue; fi
+  case "$(tr '\0' ' ' 2>/dev/null <"$dir/cmdline" || true)" in
     *"$work/smb/smb.conf"* | *"smbnetfs $work/mnt"*) fail "${dir#/proc/} of the share still runs after stop" ;;
   esac
 done

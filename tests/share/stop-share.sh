@@ -19,10 +19,10 @@ alive() { # pid; a zombie is not alive
 }
 
 stop_pids() { # pids: TERM, a few seconds' grace, then KILL
-  local pid left i
+  local pid left
   [ $# -gt 0 ] || return 0
   kill -TERM "$@" 2>/dev/null || true
-  for i in $(seq 100); do
+  for _ in $(seq 100); do
     left=()
     for pid in "$@"; do
       if alive "$pid"; then left+=("$pid"); fi
@@ -31,6 +31,16 @@ stop_pids() { # pids: TERM, a few seconds' grace, then KILL
     sleep 0.05
   done
   kill -KILL "${left[@]}" 2>/dev/null || true
+}
+
+ours() { # text, pids: those of the pids that are alive with the text in their command line
+  local text="$1" pid
+  shift
+  for pid in "$@"; do
+    if alive "$pid" && tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qF -- "$text"; then
+      echo "$pid"
+    fi
+  done
 }
 
 mounted() {
@@ -44,19 +54,18 @@ if mounted; then
   "$unmount" -u "$work/mnt" 2>/dev/null || "$unmount" -uz "$work/mnt" 2>/dev/null ||
     umount -l "$work/mnt" 2>/dev/null || true
 fi
-stop_pids $(cat "$srv/pid/smbnetfs.pid" 2>/dev/null || true)
+# A pid file outlives its process; only a process that is still ours is
+# signalled.
+mapfile -t pids < <(ours "$work/mnt" "$(cat "$srv/pid/smbnetfs.pid" 2>/dev/null || true)")
+stop_pids "${pids[@]}"
 
 # smbd's children watch their parent and end with it; whatever of this
 # share is left after that (found by its own config path) is ended by pid.
-stop_pids $(cat "$srv/pid/smbd.pid" 2>/dev/null || true)
-ours=()
-for dir in /proc/[0-9]*; do
-  cmd="$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null || true)"
-  case "$cmd" in
-    *"$srv/smb.conf"*) if alive "${dir#/proc/}"; then ours+=("${dir#/proc/}"); fi ;;
-  esac
-done
-stop_pids "${ours[@]}"
+mapfile -t pids < <(ours "$srv/smb.conf" "$(cat "$srv/pid/smbd.pid" 2>/dev/null || true)")
+stop_pids "${pids[@]}"
+all=(/proc/[0-9]*)
+mapfile -t pids < <(ours "$srv/smb.conf" "${all[@]#/proc/}")
+stop_pids "${pids[@]}"
 
 rm -f "$srv/pid/smbd.pid" "$srv/pid/smbnetfs.pid" "$srv/share.env"
 if mounted; then
