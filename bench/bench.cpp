@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <dirent.h>
 #include <unistd.h>
@@ -141,25 +142,32 @@ void BenchListEditor() {
 // painted, beside its floor: one bare unsorted pass over the same folder.
 // The tickets are written with plain writes, in a folder of their own. The
 // first show times the building of the window and its items as well.
-void BenchArchiveFill() {
-    QTemporaryDir folder;
-    const QString previousFolder = SetProgramFolder(folder.path());
+// Fills the program folder with `count` tickets, written with plain writes.
+void WriteTickets(int count) {
     const QByteArray ticket = EncodeAnsi(
         BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("11,00")) +
         QStringLiteral("\r\n") +
         BuildOrderLine(QStringLiteral("1"), QStringLiteral("Acqua naturale"),
                        QStringLiteral("1,50")) +
         QStringLiteral("\r\n"));
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < count; ++i) {
+        const int seconds = i % 86400;
         const QString time = QStringLiteral("%1:%2:%3")
-                                 .arg(i / 3600, 2, 10, QChar(u'0'))
-                                 .arg(i / 60 % 60, 2, 10, QChar(u'0'))
-                                 .arg(i % 60, 2, 10, QChar(u'0'));
-        QFile file(ProgramFolder() + ArchiveFileName(QString::number(i % 40 + 1),
-                                                     QStringLiteral("12/03/2024"), time));
+                                 .arg(seconds / 3600, 2, 10, QChar(u'0'))
+                                 .arg(seconds / 60 % 60, 2, 10, QChar(u'0'))
+                                 .arg(seconds % 60, 2, 10, QChar(u'0'));
+        const QString date = QStringLiteral("%1/03/2024").arg(i / 86400 + 1, 2, 10, QChar(u'0'));
+        QFile file(ProgramFolder() +
+                   ArchiveFileName(QString::number(i % 40 + 1), date, time));
         file.open(QIODevice::WriteOnly);
         file.write(ticket);
     }
+}
+
+void BenchArchiveFill() {
+    QTemporaryDir folder;
+    const QString previousFolder = SetProgramFolder(folder.path());
+    WriteTickets(20000);
 
     const QByteArray path = QFile::encodeName(folder.path());
     const double floor = Median(9, [&] {
@@ -195,6 +203,56 @@ void BenchArchiveFill() {
         firstShows.push_back(timer.nsecsElapsed() / 1e6);
     }
     Report("archive_fill_20k_first_show", MedianOf(firstShows), floor);
+    SetProgramFolder(previousFolder);
+}
+
+// One ticket saved by another station while the archive browser is shown on
+// `count` tickets: the time the user-interface thread spends until the list
+// shows it (the listing runs on a thread of its own), beside its floor: one
+// name put at its sorted place in a plain list widget of as many names, and
+// painted.
+void BenchArchiveChange(int count, const char* name) {
+    QTemporaryDir folder;
+    const QString previousFolder = SetProgramFolder(folder.path());
+    WriteTickets(count);
+    TfrmApriOrdinazioni browser;
+    browser.showKept();
+    QApplication::processEvents();
+    auto* list = browser.findChild<QListWidget*>(QStringLiteral("lstFiles"));
+    std::vector<double> costs;
+    for (int i = 0; i < 7; ++i) {
+        const int before = list->count();
+        QFile file(ProgramFolder() + ArchiveFileName(QStringLiteral("Terrazza %1").arg(i),
+                                                     QStringLiteral("12/03/2024"),
+                                                     QStringLiteral("20:15:33")));
+        file.open(QIODevice::WriteOnly);
+        file.write("   1Acqua\r\n");
+        file.close();
+        double busy = 0;
+        QElapsedTimer waited;
+        waited.start();
+        while (list->count() == before && waited.elapsed() < 10000) {
+            QElapsedTimer timer;
+            timer.start();
+            QApplication::processEvents();
+            busy += timer.nsecsElapsed() / 1e6;
+            QThread::usleep(500);
+        }
+        costs.push_back(busy);
+    }
+    const QStringList names = ListOrderArchives();
+    QListWidget plain;
+    plain.setUniformItemSizes(true);
+    plain.addItems(names);
+    plain.show();
+    QApplication::processEvents();
+    const double floor = Median(7, [&] {
+        const QString added = QStringLiteral("Comanda al tavolo 20 del giorno 12.03.2024.eur");
+        const auto at = std::lower_bound(names.begin(), names.end(), added);
+        plain.insertItem(int(at - names.begin()), added);
+        QApplication::processEvents();
+    });
+    Report(name, MedianOf(costs), floor);
     SetProgramFolder(previousFolder);
 }
 
@@ -344,6 +402,8 @@ int main(int argc, char** argv) {
     BenchListEditor();
     BenchImportOpen();
     BenchArchiveFill();
+    BenchArchiveChange(20000, "archive_change_20k");
+    BenchArchiveChange(200000, "archive_change_200k");
     BenchTicket500();
     return 0;
 }

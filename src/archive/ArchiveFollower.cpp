@@ -125,7 +125,9 @@ void ArchiveFollower::look(bool listAnyway) {
     const FolderStamp last = m_stamp;
     m_pool.start([this, generation, folder, before, last, listAnyway] {
         const FolderStamp stamp = StampOfFolder(folder);
-        const bool listing = listAnyway || stamp != last;
+        // Some shares give a folder no time at all: it is then listed at
+        // every look.
+        const bool listing = listAnyway || stamp != last || stamp.modifiedSeconds == 0;
         ArchiveChange change;
         if (listing)
             change = CompareArchiveNames(before, stamp.exists ? ListOrderArchivesIn(folder)
@@ -153,7 +155,9 @@ void ArchiveFollower::passDone(int generation, const FolderStamp& stamp, bool li
         }
         m_stamp = stamp;
         if (listed && (!change.gone.isEmpty() || !change.added.isEmpty())) {
-            m_shown = change.names;
+            // The names before are let go on the listing's thread: freeing
+            // two hundred thousand texts would cost the window a frame.
+            m_pool.start([before = std::exchange(m_shown, change.names)] {});
             emit changed(change);
         }
     }

@@ -222,7 +222,12 @@ CreateOutcome PlaceUnderNewName(TemporaryFile& temporary, const QByteArray& targ
     ::close(claim);
     if (::rename(from, target.constData()) != 0) {
         *code = errno;
-        ::unlink(target.constData()); // the empty claim is ours alone
+        // Such a share may carry the rename out as a deletion and a rename:
+        // in between, another station can take the name. Only the empty
+        // claim, which no ticket is, goes.
+        struct stat info;
+        if (::lstat(target.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0)
+            ::unlink(target.constData());
         return CreateOutcome::Failed;
     }
     temporary.path.clear();
