@@ -122,9 +122,9 @@ void ArchiveFollower::look(bool listAnyway) {
     const int generation = m_generation;
     const QString folder = m_folder;
     const QStringList before = m_shown;
-    const FolderStamp last = m_stamp;
+    const FileStamp last = m_stamp;
     m_pool.start([this, generation, folder, before, last, listAnyway] {
-        const FolderStamp stamp = StampOfFolder(folder);
+        const FileStamp stamp = StampOfFolder(folder);
         // Some shares give a folder no time at all: it is then listed at
         // every look.
         const bool listing = listAnyway || stamp != last || stamp.modifiedSeconds == 0;
@@ -140,7 +140,7 @@ void ArchiveFollower::look(bool listAnyway) {
     });
 }
 
-void ArchiveFollower::passDone(int generation, const FolderStamp& stamp, bool listed,
+void ArchiveFollower::passDone(int generation, const FileStamp& stamp, bool listed,
                                const ArchiveChange& change) {
     m_running = false;
     const bool current = m_following && generation == m_generation;

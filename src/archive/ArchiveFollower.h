@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FolderChanges.h"
+#include "platform/FileStamp.h"
 
 #include <QObject>
 #include <QStringList>
@@ -52,7 +52,7 @@ signals:
 private:
     void watchFolder();
     void look(bool listAnyway);
-    void passDone(int generation, const FolderStamp& stamp, bool listed,
+    void passDone(int generation, const FileStamp& stamp, bool listed,
                   const ArchiveChange& change);
 
     QFileSystemWatcher* m_watcher;
@@ -62,7 +62,7 @@ private:
 
     QString m_folder;
     QStringList m_shown;
-    FolderStamp m_stamp;
+    FileStamp m_stamp;
     bool m_following = false;
     bool m_reported = false; // the system reports this folder's changes
     bool m_running = false;

@@ -1,5 +1,6 @@
 #include "pricelists/PriceListDocument.h"
 
+#include "platform/FileStamp.h"
 #include "platform/TextTrim.h"
 #include "platform/UpdateLock.h"
 #include "pricelists/ListMerge.h"
@@ -14,9 +15,13 @@ using namespace Qt::StringLiterals;
 PriceListDocument::PriceListDocument(const CatalogueEntry& entry) : m_entry(&entry) {}
 
 bool PriceListDocument::load() {
+    const QString path = ListFilePath(*m_entry);
+    // Taken before the read: a change made while reading shows as a change.
+    const FileStamp stamp = StampOfFile(path);
     QStringList read;
-    if (!ReadListFile(ListFilePath(*m_entry), &read))
+    if (!ReadListFile(path, &read))
         return false;
+    m_loadedStamp = stamp;
     SortByListOrder(read);
     m_lines = std::move(read);
     m_loaded = m_lines;
@@ -52,7 +57,12 @@ std::optional<QString> PriceListDocument::save() const {
         // Read again under the lock: another station may have saved the
         // list since this one was loaded. Its changes stay, and this
         // editor's own are applied to them; with no other change the file
-        // is written as the editor has it.
+        // is written as the editor has it. On a local disk an unchanged
+        // stamp says so without the read; a network client may show a
+        // stamp from its cache, so there the list is always read.
+        if (m_loadedStamp.exists && KernelReportsFolderChanges(path) &&
+            StampOfFile(path) == m_loadedStamp)
+            return WriteListFile(path, m_lines);
         QStringList now;
         if (!ReadListFile(path, &now) && QFileInfo::exists(path)) {
             const QString reason = u"The list as saved meanwhile cannot be read"_s;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "pricelists/Catalogue.h"
 
 #include <QString>
@@ -47,6 +48,7 @@ public:
     void clear() {
         m_lines.clear();
         m_loaded.clear();
+        m_loadedStamp = {};
     }
 
     // Writes the lines, in order, over the entry's list file. When another
@@ -60,6 +62,7 @@ private:
     const CatalogueEntry* m_entry;
     QStringList m_lines;
     QStringList m_loaded; // the lines as loaded, what this document's changes are from
+    FileStamp m_loadedStamp;
 };
 
 // A price-list line taken apart as every reader of the file takes it: the

@@ -1,4 +1,4 @@
-#include "platform/FolderChanges.h"
+#include "platform/FileStamp.h"
 
 #include <QFile>
 
@@ -36,7 +36,7 @@ bool KernelReportsFolderChanges(const QString& folder) {
     return true;
 }
 
-bool FolderStamp::operator==(const FolderStamp& other) const {
+bool FileStamp::operator==(const FileStamp& other) const {
     return exists == other.exists && device == other.device && inode == other.inode &&
            modifiedSeconds == other.modifiedSeconds &&
            modifiedNanoseconds == other.modifiedNanoseconds &&
@@ -44,10 +44,12 @@ bool FolderStamp::operator==(const FolderStamp& other) const {
            changedNanoseconds == other.changedNanoseconds && size == other.size;
 }
 
-FolderStamp StampOfFolder(const QString& folder) {
-    FolderStamp stamp;
+namespace {
+
+FileStamp StampOf(const QString& path, mode_t type) {
+    FileStamp stamp;
     struct stat info;
-    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || (info.st_mode & S_IFMT) != type)
         return stamp;
     stamp.exists = true;
     stamp.device = info.st_dev;
@@ -58,4 +60,14 @@ FolderStamp StampOfFolder(const QString& folder) {
     stamp.changedNanoseconds = info.st_ctim.tv_nsec;
     stamp.size = info.st_size;
     return stamp;
+}
+
+} // namespace
+
+FileStamp StampOfFolder(const QString& folder) {
+    return StampOf(folder, S_IFDIR);
+}
+
+FileStamp StampOfFile(const QString& path) {
+    return StampOf(path, S_IFREG);
 }
