@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QListView>
 #include <QSocketNotifier>
 #include <QString>
@@ -164,6 +165,30 @@ int RunSameSecondTickets(const QString& folder, const QString& station, int roun
     return 0;
 }
 
+// How many of both stations' same-second tickets of `rounds` rounds are not
+// in the folder exactly once (lost, or saved twice); a ticket that does not
+// load whole counts too. The number of tickets listed goes to *listed.
+int LostSameSecondTickets(const QString& folder, int rounds, qsizetype* listed) {
+    SetProgramFolder(folder);
+    QHash<QString, int> saved; // a ticket's one line -> how many files hold it
+    const QStringList names = ListOrderArchives();
+    int torn = 0;
+    for (const QString& name : names) {
+        QStringList lines;
+        if (!LoadOrderArchive(ProgramFolder() + name, &lines) || lines.size() != 1)
+            ++torn;
+        else
+            ++saved[lines.first()];
+    }
+    SetProgramFolder(QString());
+    *listed = names.size();
+    int lost = torn;
+    for (const QString& station : {u"A"_s, u"B"_s})
+        for (int round = 0; round < rounds; ++round)
+            lost += saved.value(SameSecondTicket(station, round).first()) == 1 ? 0 : 1;
+    return lost;
+}
+
 // Each round one item added to the pizza list in an editor's document; every
 // odd round the item of the round before removed again. What stays in the
 // end: the items of the odd rounds of both stations.
@@ -190,6 +215,17 @@ int RunListEditor(const QString& folder, const QString& station, int rounds) {
             return Fail(u"list not saved: "_s + *error);
     }
     return 0;
+}
+
+// The list the editors of both stations leave after `rounds` rounds, as read
+// back: the items of their odd rounds.
+QStringList ListAfterEdits(int rounds) {
+    QStringList expected;
+    for (const QString& station : {u"A"_s, u"B"_s})
+        for (int round = 1; round < rounds; round += 2)
+            expected.append(TrimBlanks(FormatPriceListLine(EditedItem(station, round), u"7,00"_s)));
+    SortByListOrder(expected);
+    return expected;
 }
 
 // Saves without end until it is killed: its own ticket again (a replace), a
