@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -59,7 +60,7 @@ void OpenEveryWindow() {
     for (const CatalogueEntry& entry : CategoryEntries())
         OpenImporta(opener, entry, [](const QString&) {});
     OpenImportaTavoli(opener, [](const QString&) {});
-    OpenComandaInLettura(opener, ProgramFolder() + QStringLiteral("Comanda.eur"),
+    OpenComandaInLettura(opener, QFile::encodeName(ProgramFolder() + QStringLiteral("Comanda.eur")),
                          QStringLiteral("Comanda"));
     SetModalHook({});
 }

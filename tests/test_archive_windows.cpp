@@ -12,6 +12,8 @@
 #include "TestFiles.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +22,10 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -127,6 +133,12 @@ private slots:
     void failedDeletionSaysSo_data();
     void failedDeletionSaysSo();
     void nameWithLeadingBlankIsItsOwnTicket();
+    void lookAlikeNamesReachTheirOwnFiles();
+    void onlyTheFolderFilesAreTickets();
+    void ticketTurnedIntoAnotherThing_data();
+    void ticketTurnedIntoAnotherThing();
+    void hugeTicketIsSaidSo();
+    void nulInTicketHidesNoLine();
 
     // The viewer's print and hints
     void viewerPrint_data();
@@ -164,6 +176,17 @@ private:
         auto* button = m_window->findChild<QAbstractButton*>(control);
         QVERIFY2(button, qPrintable(control));
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void selectRow(int row) {
+        QVERIFY2(row < list()->count(), "no such row");
+        list()->scrollToItem(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(row)).center());
+        QCOMPARE(list()->currentRow(), row);
+    }
+    // A file under a name given as the file system's bytes.
+    QByteArray rawPath(const QByteArray& name) const {
+        return QFile::encodeName(m_folder->path()) + '/' + name;
     }
     void select(const QString& name) {
         const auto found = list()->findItems(name, Qt::MatchExactly);
@@ -714,6 +737,112 @@ void TestArchiveWindows::folderGoneAndBack() {
     QVERIFY(OtherProcess(u"printf '1\\r\\n' > "_s + Quoted(m_folder->filePath(Ticket(7)))));
     listedWhenBack.append(Ticket(7));
     QTRY_COMPARE(Items(list()), listedWhenBack);
+}
+
+// Two tickets whose names read the same: one named in another code page
+// (a byte that is no UTF-8), one whose name holds a real U+FFFD. Each row
+// opens its own file, and deleting one deletes that one only.
+void TestArchiveWindows::lookAlikeNamesReachTheirOwnFiles() {
+    const QByteArray foreign = "Comanda al tavolo \xE0 1.eur";
+    const QByteArray replacement = "Comanda al tavolo \xEF\xBF\xBD 1.eur";
+    QVERIFY(WriteBytes(QFile::decodeName(rawPath(replacement)), "   1Secondo\r\n"));
+    {
+        const int fd = ::open(rawPath(foreign).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "   1Primo\r\n", 11), ssize_t(11));
+        ::close(fd);
+    }
+    TEST_STEP(show());
+    const QString shown = u"Comanda al tavolo \uFFFD 1.eur"_s;
+    QCOMPARE(Items(list()), (QStringList{shown, shown}));
+    QCOMPARE(countText(), Count(2));
+
+    // Ordered by their bytes where their texts are equal: the foreign first.
+    const QStringList contents{u"1Primo"_s, u"1Secondo"_s};
+    for (int row = 0; row < 2; ++row) {
+        TEST_STEP(selectRow(row));
+        m_dialogs->shown.clear();
+        TEST_STEP(openSelected([&](QDialog* viewer) {
+            QVERIFY2(Items(Records(viewer)) == QStringList{contents[row]},
+                     "a row opened another ticket than its own");
+            QCOMPARE(viewer->findChild<QLabel*>(u"lblNome"_s)->text(), shown.chopped(4));
+        }));
+    }
+
+    TEST_STEP(selectRow(0));
+    m_messages->answers.enqueue(true);
+    click(u"btnElimina"_s);
+    QCOMPARE(messages().size(), 2);
+    QCOMPARE(messages()[1].text, u"La comanda è stata eliminata con successo."_s);
+    struct stat info;
+    QVERIFY2(::lstat(rawPath(foreign).constData(), &info) != 0, "the chosen ticket stayed");
+    QVERIFY2(ReadBytes(QFile::decodeName(rawPath(replacement))) == "   1Secondo\r\n",
+             "deleting one ticket touched the other");
+    QCOMPARE(Items(list()), QStringList{shown});
+}
+
+// Links (to a file outside the folder, to a ticket, to nothing), a FIFO and
+// a folder in the archive are no tickets: not listed, never opened.
+void TestArchiveWindows::onlyTheFolderFilesAreTickets() {
+    write(Ticket(1), "   1Acqua\r\n");
+    QVERIFY(QFile::link(u"/etc/passwd"_s, m_folder->filePath(u"passwd.eur"_s)));
+    QVERIFY(QFile::link(m_folder->filePath(Ticket(1)), m_folder->filePath(Ticket(2))));
+    QVERIFY(QFile::link(m_folder->filePath(u"nowhere"_s), m_folder->filePath(u"dangling.eur"_s)));
+    QVERIFY(::mkfifo(rawPath("fifo.eur").constData(), 0644) == 0);
+    QVERIFY(QDir(m_folder->path()).mkdir(u"folder.eur"_s));
+    TEST_STEP(show());
+    QCOMPARE(Items(list()), QStringList{Ticket(1)});
+    QCOMPARE(countText(), Count(1));
+}
+
+// A listed ticket that another hand turned into something else before it
+// was opened: the viewer opens at once and empty, as for a ticket gone.
+void TestArchiveWindows::ticketTurnedIntoAnotherThing_data() {
+    QTest::addColumn<QString>("script"); // %1: the ticket's path
+    QTest::newRow("a FIFO") << u"rm %1 && mkfifo %1"_s;
+    QTest::newRow("a link to a file outside") << u"rm %1 && ln -s /etc/passwd %1"_s;
+    QTest::newRow("a folder") << u"rm %1 && mkdir %1"_s;
+}
+
+void TestArchiveWindows::ticketTurnedIntoAnotherThing() {
+    QFETCH(QString, script);
+    write(Ticket(1), "   1Acqua\r\n");
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(1)));
+    m_window->hide(); // nothing follows the folder: the list stays as shown
+    QVERIFY(OtherProcess(script.arg(Quoted(m_folder->filePath(Ticket(1))))));
+    TEST_STEP(openSelected([](QDialog* viewer) {
+        QVERIFY2(Items(Records(viewer)).isEmpty(), "the viewer showed what is no ticket");
+    }));
+    QVERIFY(messages().isEmpty());
+}
+
+// A 200 MB file named as a ticket is not loaded: the viewer says so and
+// stays empty.
+void TestArchiveWindows::hugeTicketIsSaidSo() {
+    write(Ticket(1), "   1Acqua\r\n");
+    QVERIFY(QFile::resize(m_folder->filePath(Ticket(1)), qint64(200) * 1024 * 1024));
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(1)));
+    TEST_STEP(openSelected([](QDialog* viewer) {
+        QVERIFY2(Items(Records(viewer)).isEmpty(), "a file no ticket can be was loaded");
+    }));
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(messages()[0].kind, MessageKind::Plain);
+    QCOMPARE(messages()[0].text,
+             u"Attenzione: il file della comanda è troppo grande per essere aperto.\r\n\r\nNon si "
+             u"tratta di una comanda salvata dal programma: controllare il file nella cartella "
+             u"dell'archivio."_s);
+}
+
+// A NUL in a ticket reads as a blank: every line after it is shown.
+void TestArchiveWindows::nulInTicketHidesNoLine() {
+    write(Ticket(1), QByteArray("   1Primo\r\n   2Sec\0ondo\r\n   3Terzo\r\n", 35));
+    TEST_STEP(show());
+    TEST_STEP(select(Ticket(1)));
+    TEST_STEP(openSelected([](QDialog* viewer) {
+        QCOMPARE(Items(Records(viewer)), (QStringList{u"1Primo"_s, u"2Sec ondo"_s, u"3Terzo"_s}));
+    }));
 }
 
 QTEST_MAIN(TestArchiveWindows)

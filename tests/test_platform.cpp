@@ -125,16 +125,17 @@ void TestPlatform::decodeTextFile_data() {
                                        << u"ï»a"_s;
     QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << QString();
     QTest::newRow("empty") << QByteArray() << QString();
-    QTest::newRow("NUL ends the text") << Bytes("ab\0cd\r\nef", 9) << u"ab"_s;
-    QTest::newRow("NUL first") << Bytes("\0ab", 3) << QString();
+    // A NUL is a blank: the text after it, and every later line, stays.
+    QTest::newRow("NUL read as a blank") << Bytes("ab\0cd\r\nef", 9) << u"ab cd\r\nef"_s;
+    QTest::newRow("NUL first") << Bytes("\0ab", 3) << u" ab"_s;
     QTest::newRow("NUL in UTF-16") << Bytes("\xFF\xFE"
                                             "a\0\0\0b\0",
                                             8)
-                                   << u"a"_s;
+                                   << u"a b"_s;
     QTest::newRow("NUL after UTF-8 mark") << Bytes("\xEF\xBB\xBF"
                                                    "a\0b",
                                                    6)
-                                          << u"a"_s;
+                                          << u"a b"_s;
 }
 
 void TestPlatform::decodeTextFile() {
@@ -180,9 +181,9 @@ void TestPlatform::badInputIsReadWhole_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
 
-    // A picture header: a code-page character, a break, then binary up to a NUL.
+    // A picture header: a code-page character, a break, then binary with NULs.
     QTest::newRow("binary file") << Bytes("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)
-                                 << QStringList{u"‰PNG"_s, u"\u001A"_s};
+                                 << QStringList{u"‰PNG"_s, u"\u001A"_s, u"   "_s, u"IHDR"_s};
     QByteArray noNul;
     for (int i = 0; i < 64 * 1024; ++i)
         noNul.append(char(1 + (i * 7919) % 255));

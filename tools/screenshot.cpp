@@ -184,7 +184,8 @@ QMap<QString, std::function<void()>> DialogOpeners() {
                      total->click();
                  save(dialog);
              });
-             OpenComandaInLettura(Kept().Avvio, ProgramFolder() + name, name.chopped(4));
+             OpenComandaInLettura(Kept().Avvio, QFile::encodeName(ProgramFolder() + name),
+                                  name.chopped(4));
              SetModalHook(save);
          }},
         // An item import dialog with a product chosen and its quantity raised.

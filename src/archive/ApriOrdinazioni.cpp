@@ -12,7 +12,6 @@
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -138,16 +138,24 @@ void TfrmApriOrdinazioni::hideEvent(QHideEvent* event) {
         m_follower->stop();
 }
 
-QStringList TfrmApriOrdinazioni::FillList() {
-    const QStringList names = ListOrderArchives();
-    ShowLines(lstFiles, names);
+QVector<ArchiveName> TfrmApriOrdinazioni::FillList() {
+    ShowNames(ListArchiveNames(ProgramFolder()));
     // As filled afresh: nothing selected, nothing current, the top in view.
     lstFiles->selectionModel()->clear();
     lstFiles->scrollToTop();
     ShowCount();
     if (m_follower->following())
-        m_follower->rebase(names);
-    return names;
+        m_follower->rebase(m_names);
+    return m_names;
+}
+
+void TfrmApriOrdinazioni::ShowNames(const QVector<ArchiveName>& names) {
+    QStringList shown;
+    shown.reserve(names.size());
+    for (const ArchiveName& name : names)
+        shown.append(name.shown);
+    ShowLines(lstFiles, shown);
+    m_names = names;
 }
 
 void TfrmApriOrdinazioni::ShowCount() {
@@ -155,9 +163,9 @@ void TfrmApriOrdinazioni::ShowCount() {
 }
 
 void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
-    const QString chosen = SelectedName();
+    const std::optional<ArchiveName> chosen = SelectedName();
     if (change.gone.size() + change.added.size() > MaxSingleChanges) {
-        ShowLines(lstFiles, change.names);
+        ShowNames(change.names);
     } else {
         // Rows taken out and put in one by one: the other items, the
         // selection and the scrolled position stay as they are. With the
@@ -166,13 +174,14 @@ void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
         std::for_each(change.gone.crbegin(), change.gone.crend(),
                       [this](int row) { delete lstFiles->takeItem(row); });
         for (const int row : change.added)
-            lstFiles->insertItem(row, change.names.at(row));
+            lstFiles->insertItem(row, change.names.at(row).shown);
+        m_names = change.names;
     }
     // The selection stays on its file while the file is there, and never
     // passes to a neighbour when it goes: a press of "Elimina comanda" must
     // not reach a ticket the user did not choose.
-    if (!chosen.isNull() && SelectedName() != chosen) {
-        const int row = int(change.names.indexOf(chosen));
+    if (chosen && SelectedName() != chosen) {
+        const int row = int(m_names.indexOf(*chosen));
         if (row < 0) {
             lstFiles->clearSelection();
         } else {
@@ -183,9 +192,11 @@ void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
     ShowCount();
 }
 
-QString TfrmApriOrdinazioni::SelectedName() const {
-    const QList<QListWidgetItem*> selected = lstFiles->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+std::optional<ArchiveName> TfrmApriOrdinazioni::SelectedName() const {
+    const QModelIndexList selected = lstFiles->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() || selected.first().row() >= m_names.size())
+        return std::nullopt;
+    return m_names.at(selected.first().row());
 }
 
 void TfrmApriOrdinazioni::btnApriClick() {
@@ -193,15 +204,15 @@ void TfrmApriOrdinazioni::btnApriClick() {
         warning(this, EmptyListWarning);
         return;
     }
-    const QString name = SelectedName();
-    if (name.isNull()) {
+    const std::optional<ArchiveName> name = SelectedName();
+    if (!name) {
         warning(this, OpenWithoutSelectionWarning);
         return;
     }
-    // The path names the listed file exactly, as for deleting; the heading
-    // is the name without ".eur".
-    OpenComandaInLettura(this, ProgramFolder() + name,
-                         name.left(std::max(0, int(name.size()) - 4)));
+    // The path names the listed file by its bytes, as for deleting; the
+    // heading is the shown name without ".eur".
+    OpenComandaInLettura(this, ArchiveFilePath(*name),
+                         name->shown.left(std::max(0, int(name->shown.size()) - 4)));
 }
 
 void TfrmApriOrdinazioni::btnEliminaClick() {
@@ -209,22 +220,23 @@ void TfrmApriOrdinazioni::btnEliminaClick() {
         warning(this, EmptyListWarning);
         return;
     }
-    const QString name = SelectedName();
-    if (name.isNull()) {
+    const std::optional<ArchiveName> name = SelectedName();
+    if (!name) {
         warning(this, DeleteWithoutSelectionWarning);
         return;
     }
     if (!confirm(this, DeleteQuestion))
         return;
-    // The path names the listed file exactly: a name with leading blanks
-    // trimmed away would name another ticket, and delete that one.
-    const QString path = ProgramFolder() + name;
-    const bool deleted = DeleteOrderArchive(path);
+    // The path names the listed file by its bytes: neither a name with
+    // leading blanks trimmed away nor a decoded name that reads like
+    // another's may ever reach, and delete, another ticket.
+    const QByteArray path = ArchiveFilePath(*name);
+    const bool deleted = DeleteArchiveFile(path);
     if (deleted)
         information(this, DeletedMessage);
     FillList();
     if (!deleted)
-        plain(this, QFileInfo::exists(path) ? NotDeletedMessage : AlreadyGoneMessage);
+        plain(this, ArchiveFileExists(path) ? NotDeletedMessage : AlreadyGoneMessage);
 }
 
 void TfrmApriOrdinazioni::btnAnnullaClick() {

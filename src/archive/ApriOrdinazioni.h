@@ -1,6 +1,11 @@
 #pragma once
 
+#include "archive/OrderArchive.h"
 #include "widgets/KeptWindow.h"
+
+#include <QVector>
+
+#include <optional>
 
 class ArchiveFollower;
 struct ArchiveChange;
@@ -35,13 +40,15 @@ protected:
 private:
     // The list as the folder holds it, nothing selected, the count
     // following; the names shown.
-    QStringList FillList();
+    QVector<ArchiveName> FillList();
+    // The items made the names' shown texts, the rows' files the names.
+    void ShowNames(const QVector<ArchiveName>& names);
     // The list brought in line with the folder after a change seen there,
     // the selection staying on its file while that file exists.
     void FollowFolder(const ArchiveChange& change);
     void ShowCount();
 
-    QString SelectedName() const;
+    std::optional<ArchiveName> SelectedName() const;
 
     QListWidget* lstFiles;
     QLabel* lblCreati;
@@ -50,4 +57,5 @@ private:
     QPushButton* btnAnnulla;
 
     ArchiveFollower* m_follower;
+    QVector<ArchiveName> m_names; // the file of every row, in the list's order
 };

@@ -20,29 +20,29 @@ constexpr int ListEveryLooks = 10;
 
 } // namespace
 
-ArchiveChange CompareArchiveNames(const QStringList& before, QStringList now) {
+ArchiveChange CompareArchiveNames(const QVector<ArchiveName>& before, QVector<ArchiveName> now) {
     ArchiveChange change;
     if (before == now) {
         change.names = std::move(now);
         return change;
     }
-    QHash<QString, int> countBefore;
+    QHash<QByteArray, int> countBefore;
     countBefore.reserve(before.size());
-    for (const QString& name : before)
-        ++countBefore[name];
-    QHash<QString, int> countNow;
+    for (const ArchiveName& name : before)
+        ++countBefore[name.file];
+    QHash<QByteArray, int> countNow;
     countNow.reserve(now.size());
-    for (const QString& name : now)
-        ++countNow[name];
+    for (const ArchiveName& name : now)
+        ++countNow[name.file];
     for (int row = 0; row < before.size(); ++row) {
-        auto at = countNow.find(before.at(row));
+        auto at = countNow.find(before.at(row).file);
         if (at == countNow.end() || at.value() == 0)
             change.gone.append(row);
         else
             --at.value();
     }
     for (int row = 0; row < now.size(); ++row) {
-        auto at = countBefore.find(now.at(row));
+        auto at = countBefore.find(now.at(row).file);
         if (at == countBefore.end() || at.value() == 0)
             change.added.append(row);
         else
@@ -69,7 +69,7 @@ ArchiveFollower::~ArchiveFollower() {
     m_pool.waitForDone();
 }
 
-void ArchiveFollower::start(const QString& folder, const QStringList& shown) {
+void ArchiveFollower::start(const QString& folder, const QVector<ArchiveName>& shown) {
     stop();
     m_folder = folder;
     m_following = true;
@@ -79,7 +79,7 @@ void ArchiveFollower::start(const QString& folder, const QStringList& shown) {
     m_poll->start();
 }
 
-void ArchiveFollower::rebase(const QStringList& shown) {
+void ArchiveFollower::rebase(const QVector<ArchiveName>& shown) {
     m_shown = shown;
     ++m_generation;
 }
@@ -121,7 +121,7 @@ void ArchiveFollower::look(bool listAnyway) {
     m_running = true;
     const int generation = m_generation;
     const QString folder = m_folder;
-    const QStringList before = m_shown;
+    const QVector<ArchiveName> before = m_shown;
     const FileStamp last = m_stamp;
     m_pool.start([this, generation, folder, before, last, listAnyway] {
         const FileStamp stamp = StampOfFolder(folder);
@@ -130,8 +130,8 @@ void ArchiveFollower::look(bool listAnyway) {
         const bool listing = listAnyway || stamp != last || stamp.modifiedSeconds == 0;
         ArchiveChange change;
         if (listing)
-            change = CompareArchiveNames(before, stamp.exists ? ListOrderArchivesIn(folder)
-                                                              : QStringList());
+            change = CompareArchiveNames(before, stamp.exists ? ListArchiveNames(folder)
+                                                              : QVector<ArchiveName>());
         QMetaObject::invokeMethod(
             this, [this, generation, stamp, listing, change] {
                 passDone(generation, stamp, listing, change);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/OrderArchive.h"
 #include "platform/FileStamp.h"
 
 #include <QObject>
@@ -12,13 +13,14 @@ class QTimer;
 
 // How the archive's names changed between two looks at the folder.
 struct ArchiveChange {
-    QStringList names;  // the names now, in the archive's order
+    QVector<ArchiveName> names; // the names now, in the archive's order
     QVector<int> gone;  // rows of the names before that are no longer there, ascending
     QVector<int> added; // rows in `names` of the names that were not there, ascending
 };
 
-// The names of `before` and `now` compared: what went, what came.
-ArchiveChange CompareArchiveNames(const QStringList& before, QStringList now);
+// The names of `before` and `now` compared by their bytes: what went, what
+// came.
+ArchiveChange CompareArchiveNames(const QVector<ArchiveName>& before, QVector<ArchiveName> now);
 
 // Follows the archive folder while a window shows its tickets: tickets
 // saved or deleted by any station appear as a change, whatever the folder's
@@ -39,9 +41,9 @@ public:
     ~ArchiveFollower() override;
 
     // Follows `folder` from the names shown now.
-    void start(const QString& folder, const QStringList& shown);
+    void start(const QString& folder, const QVector<ArchiveName>& shown);
     // The window filled its list afresh: later changes are from these names.
-    void rebase(const QStringList& shown);
+    void rebase(const QVector<ArchiveName>& shown);
     void stop();
 
     bool following() const { return m_following; }
@@ -61,7 +63,7 @@ private:
     QThreadPool m_pool;
 
     QString m_folder;
-    QStringList m_shown;
+    QVector<ArchiveName> m_shown;
     FileStamp m_stamp;
     bool m_following = false;
     bool m_reported = false; // the system reports this folder's changes

@@ -13,6 +13,7 @@
 #include "widgets/LineList.h"
 #include "widgets/Theme.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,10 @@ const QString EmptyTicketWarning =
     u"Operazione di stampa non applicabile: la comanda non contiene nessuna voce."_s;
 const QString PrintQuestion = u"Si vuole stampare la presente comanda?"_s;
 const QString ReadyHint = u"Pronto per stampare l'ordinazione..."_s;
+const QString TooLargeTicketMessage =
+    u"Attenzione: il file della comanda è troppo grande per essere aperto.\r\n\r\nNon si "
+    u"tratta di una comanda salvata dal programma: controllare il file nella cartella "
+    u"dell'archivio."_s;
 
 // Every line is at least this wide: the list scrolls sideways to show it.
 constexpr int ItemWidth = 800;
@@ -121,8 +126,9 @@ TfrmComanda_in_Lettura::TfrmComanda_in_Lettura(QWidget* owner)
     connect(cmdChiudi, &QPushButton::clicked, this, &TfrmComanda_in_Lettura::cmdChiudiClick);
 }
 
-void TfrmComanda_in_Lettura::setFile(const QString& path) {
-    lblFile->setText(TrimBlanks(path));
+void TfrmComanda_in_Lettura::setFile(const QByteArray& nativePath) {
+    m_path = nativePath;
+    lblFile->setText(TrimBlanks(QFile::decodeName(nativePath)));
 }
 
 void TfrmComanda_in_Lettura::setHeading(const QString& heading) {
@@ -139,8 +145,12 @@ void TfrmComanda_in_Lettura::showEvent(QShowEvent* event) {
 
 void TfrmComanda_in_Lettura::FormShow() {
     QStringList lines;
-    // A file that cannot be read leaves the list empty, without a word.
-    if (!LoadOrderArchive(lblFile->text(), &lines))
+    // A file that cannot be read leaves the list empty, without a word; one
+    // too large to be a ticket is said so.
+    const SharedRead read = LoadArchiveFile(m_path, &lines);
+    if (read == SharedRead::TooLarge)
+        plain(this, TooLargeTicketMessage);
+    if (read != SharedRead::Read)
         return;
     for (QString& line : lines)
         line = TrimBlanks(line);
@@ -178,9 +188,9 @@ void TfrmComanda_in_Lettura::cmdChiudiClick() {
     close();
 }
 
-void OpenComandaInLettura(QWidget* opener, const QString& path, const QString& heading) {
+void OpenComandaInLettura(QWidget* opener, const QByteArray& nativePath, const QString& heading) {
     auto viewer = std::make_unique<TfrmComanda_in_Lettura>(opener);
-    viewer->setFile(path);
+    viewer->setFile(nativePath);
     viewer->setHeading(heading);
     ShowModal(viewer.get());
 }

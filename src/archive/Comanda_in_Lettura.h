@@ -3,6 +3,8 @@
 #include "output/ReportLayout.h"
 #include "widgets/FixedDialog.h"
 
+#include <QByteArray>
+
 class InfoBar;
 class QLabel;
 class QLineEdit;
@@ -19,8 +21,9 @@ public:
     explicit TfrmComanda_in_Lettura(QWidget* owner = nullptr);
 
     // What the opener hands over before showing the window: the full path
-    // of the ticket file and the heading over its lines.
-    void setFile(const QString& path);
+    // of the ticket file, in the file system's bytes, and the heading over
+    // its lines.
+    void setFile(const QByteArray& nativePath);
     void setHeading(const QString& heading);
 
 private slots:
@@ -45,8 +48,9 @@ private:
     InfoBar* panInfo;
 
     ReportLayout m_report;
+    QByteArray m_path; // the file itself; lblFile shows it as text
 };
 
-// Builds a fresh viewer owned by the opener for the ticket at `path`, shows
-// it modally under `heading` and destroys it when it closes.
-void OpenComandaInLettura(QWidget* opener, const QString& path, const QString& heading);
+// Builds a fresh viewer owned by the opener for the ticket at `nativePath`,
+// shows it modally under `heading` and destroys it when it closes.
+void OpenComandaInLettura(QWidget* opener, const QByteArray& nativePath, const QString& heading);

@@ -7,14 +7,12 @@
 #include "platform/TextTrim.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
-#endif
 
 #include <algorithm>
 #include <cstring>
@@ -47,14 +45,12 @@ bool IsPortableFileName(const QString& name) {
     return !name.isEmpty() && name.isValidUtf16();
 }
 
-// The names in the folder ending in ".eur" in any case, folders left out,
-// in the order the file system gives them. On POSIX systems straight from
-// readdir, whose entries carry their type: only links and entries of unknown
-// type are looked at one by one (QDirIterator builds file information for
-// every entry, which doubles the pass).
-QStringList UnsortedArchiveNames(const QString& folder) {
-    QStringList names;
-#ifdef Q_OS_UNIX
+// The archive files of the folder in the order the file system gives them,
+// straight from readdir, whose entries carry their type: only entries of
+// unknown type are looked at one by one (with lstat, so a link stays a
+// link).
+QVector<ArchiveName> UnsortedArchiveNames(const QString& folder) {
+    QVector<ArchiveName> names;
     DIR* dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return names;
@@ -67,22 +63,19 @@ QStringList UnsortedArchiveNames(const QString& folder) {
         }
         if (length < 4 || qstrnicmp(entry->d_name + length - 4, ".eur", 4) != 0)
             continue;
-        bool isFolder = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+        bool isFile = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN) {
             struct stat info;
-            isFolder = fstatat(dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+            isFile = fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                     S_ISREG(info.st_mode);
         }
-        if (!isFolder)
-            names.append(QFile::decodeName(entry->d_name));
+        if (isFile) {
+            QByteArray file(entry->d_name, qsizetype(length));
+            QString shown = QFile::decodeName(file);
+            names.append({std::move(file), std::move(shown)});
+        }
     }
     closedir(dir);
-#else
-    QDirIterator entries(folder, {u"*.eur"_s}, QDir::Files | QDir::Hidden | QDir::System);
-    while (entries.hasNext()) {
-        entries.next();
-        names.append(entries.fileName());
-    }
-#endif
     return names;
 }
 
@@ -165,42 +158,73 @@ std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* mome
     return reason;
 }
 
-QStringList ListOrderArchives() {
-    return ListOrderArchivesIn(ProgramFolder());
-}
-
-QStringList ListOrderArchivesIn(const QString& folder) {
+QVector<ArchiveName> ListArchiveNames(const QString& folder) {
     // One unsorted pass over the folder, then one sort on a key folded once
     // per name: sorting through QDir folds both names at every comparison.
     struct Entry {
         QString key;
-        QString name;
+        ArchiveName name;
     };
     std::vector<Entry> entries;
-    for (QString& name : UnsortedArchiveNames(folder))
-        entries.push_back({FoldedKey(name), std::move(name)});
-    // Names that differ only in case keep one order on every station.
+    for (ArchiveName& name : UnsortedArchiveNames(folder)) {
+        QString key = FoldedKey(name.shown);
+        entries.push_back({std::move(key), std::move(name)});
+    }
+    // Names that differ only in case, or only in bytes the text cannot
+    // show, keep one order on every station.
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         if (const int byKey = a.key.compare(b.key))
             return byKey < 0;
-        return a.name < b.name;
+        if (const int byText = a.name.shown.compare(b.name.shown))
+            return byText < 0;
+        return a.name.file < b.name.file;
     });
-    QStringList names;
+    QVector<ArchiveName> names;
     names.reserve(qsizetype(entries.size()));
     for (Entry& entry : entries)
         names.append(std::move(entry.name));
     return names;
 }
 
-bool LoadOrderArchive(const QString& path, QStringList* lines) {
+QStringList ListOrderArchivesIn(const QString& folder) {
+    QStringList shown;
+    for (const ArchiveName& name : ListArchiveNames(folder))
+        shown.append(name.shown);
+    return shown;
+}
+
+QStringList ListOrderArchives() {
+    return ListOrderArchivesIn(ProgramFolder());
+}
+
+QByteArray ArchiveFilePath(const ArchiveName& name) {
+    return QFile::encodeName(ProgramFolder()) + name.file;
+}
+
+SharedRead LoadArchiveFile(const QByteArray& nativePath, QStringList* lines) {
     // A ticket holds a line at least: an empty one is being put in place.
-    return ReadTextFileLines(path, lines, EmptyFile::Partial);
+    return ReadTextFileLines(nativePath, lines,
+                             {MaxTicketFileBytes, EmptyFile::Partial, Links::Refuse});
+}
+
+bool LoadOrderArchive(const QString& path, QStringList* lines) {
+    return LoadArchiveFile(QFile::encodeName(path), lines) == SharedRead::Read;
+}
+
+bool DeleteArchiveFile(const QByteArray& nativePath) {
+    struct stat info;
+    // A read-only ticket stays, as it does on the stations sharing the folder.
+    if (::lstat(nativePath.constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        !(info.st_mode & S_IWUSR))
+        return false;
+    return RemoveFileDurably(nativePath);
+}
+
+bool ArchiveFileExists(const QByteArray& nativePath) {
+    struct stat info;
+    return ::lstat(nativePath.constData(), &info) == 0;
 }
 
 bool DeleteOrderArchive(const QString& path) {
-    const QFileInfo info(path);
-    // A read-only ticket stays, as it does on the stations sharing the folder.
-    if (!info.isFile() || !(info.permissions() & QFile::WriteOwner))
-        return false;
-    return RemoveFileDurably(path);
+    return DeleteArchiveFile(QFile::encodeName(path));
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/SharedRead.h"
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <optional>
 
@@ -14,8 +18,8 @@
 QString ArchiveFileName(const QString& table, const QString& date, const QString& time);
 
 // Writes the lines (ANSI, CR LF after each) under the name in the program
-// folder, replacing a file of the same name whole: a ticket saved again. Fails, writing nothing,
-// for a path over 259 characters or a name holding \ / : * ? " < > |, a
+// folder, replacing a file of the same name whole: a ticket saved again.
+// Fails, writing nothing, for a path over 259 characters or a name holding \ / : * ? " < > |, a
 // control or invisible formatting character (a direction override) or a
 // lone surrogate. Empty when saved, otherwise why it was not.
 std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines);
@@ -28,15 +32,43 @@ std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringLi
 std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* moment,
                                            const QStringList& lines, QString* fileName);
 
-// The names of the archive files, without folder, sorted without regard to
-// case. An unreadable folder gives an empty list.
-QStringList ListOrderArchives();
+// One archive file as a listing finds it: its name as the file system gives
+// it (bytes, which need not be valid UTF-8: a copy from another station's
+// code page) and the text shown for it. Two files may show the same text;
+// the bytes always tell them apart and reach the one file listed.
+struct ArchiveName {
+    QByteArray file;
+    QString shown;
 
-// The same for the archive files of the given folder, from any thread.
+    bool operator==(const ArchiveName& other) const { return file == other.file; }
+    bool operator!=(const ArchiveName& other) const { return file != other.file; }
+};
+
+// The archive files of the folder: the regular files directly in it whose
+// names end in ".eur" in any case (links, FIFOs, sockets, devices and
+// folders are no tickets), sorted on their shown names without regard to
+// case, in one pass over the folder. The pass also removes what killed
+// saves left behind (RemoveStaleSaveLeftover). An unreadable folder gives
+// none. Safe from any thread.
+QVector<ArchiveName> ListArchiveNames(const QString& folder);
+
+// The shown names of the program folder's archive files, in that order.
+QStringList ListOrderArchives();
 QStringList ListOrderArchivesIn(const QString& folder);
 
+// The path of a listed archive file of the program folder, in the file
+// system's bytes.
+QByteArray ArchiveFilePath(const ArchiveName& name);
+
 // The lines of an archive file, decoded by its byte-order mark or as ANSI.
+// Only a regular file that is no link is read, never with a blocking open;
+// a file over MaxTicketFileBytes is not read (TooLarge).
+SharedRead LoadArchiveFile(const QByteArray& nativePath, QStringList* lines);
 bool LoadOrderArchive(const QString& path, QStringList* lines);
 
-// Deletes one archive file; false when it cannot be deleted.
+// Deletes that one archive file, a regular file that is no link; false when
+// it cannot be deleted (gone, read-only, no permission).
+bool DeleteArchiveFile(const QByteArray& nativePath);
+// Whether anything is there under that name.
+bool ArchiveFileExists(const QByteArray& nativePath);
 bool DeleteOrderArchive(const QString& path);

@@ -269,8 +269,7 @@ CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes,
     return outcome;
 }
 
-bool RemoveFileDurably(const QString& path, QString* error) {
-    const QByteArray target = QFile::encodeName(path);
+bool RemoveFileDurably(const QByteArray& target, QString* error) {
     if (::unlink(target.constData()) != 0) {
         if (error)
             *error = SystemError(errno);

@@ -130,12 +130,15 @@ bool ReadProfileString(const QString& path, const QString& section, const QStrin
                        QString* value) {
     value->clear();
     QByteArray bytes;
-    const SharedRead read = ReadSharedFile(path, &bytes);
+    const SharedRead read = ReadSharedFile(path, &bytes, {MaxSettingsFileBytes});
     if (read == SharedRead::Missing)
         return !QFileInfo::exists(path); // a folder in its place is an error
-    if (read == SharedRead::Failed)
+    if (read != SharedRead::Read)
         return false;
-    const QString text = DecodeTextFile(bytes);
+    // Readers of a profile stop at a NUL.
+    QString text = DecodeWholeTextFile(bytes);
+    if (const qsizetype nul = text.indexOf(QChar(u'\0')); nul >= 0)
+        text.truncate(nul);
     QString found;
     if (Locate(text, ScanLines(text), section, key, &found).keyLine >= 0)
         *value = found;
@@ -149,8 +152,10 @@ std::optional<QString> UpdateProfile(const QString& path, const QString& section
     QByteArray bytes;
     // Anything but a regular file in the file's place is left to the atomic
     // save, which refuses it.
-    if (ReadSharedFile(path, &bytes) == SharedRead::Failed) {
-        const QString reason = u"The file cannot be read"_s;
+    const SharedRead read = ReadSharedFile(path, &bytes, {MaxSettingsFileBytes});
+    if (read == SharedRead::Failed || read == SharedRead::TooLarge) {
+        const QString reason = read == SharedRead::TooLarge ? u"The file is too large"_s
+                                                            : u"The file cannot be read"_s;
         qWarning("Cannot read %ls to update it: %ls",
                  qUtf16Printable(QDir::toNativeSeparators(path)), qUtf16Printable(reason));
         return reason;

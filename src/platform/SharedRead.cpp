@@ -1,8 +1,12 @@
 #include "platform/SharedRead.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -10,16 +14,52 @@ namespace {
 // replace leaves over a share (about 15 ms seen on a loopback share).
 constexpr int RetryWaitsMs[] = {10, 20, 40};
 
-SharedRead ReadOnce(const QString& path, QByteArray* bytes) {
-    if (!QFileInfo(path).isFile())
-        return SharedRead::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(path) ? SharedRead::Failed : SharedRead::Missing;
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return SharedRead::Failed;
-    return SharedRead::Read;
+SharedRead ReadOnce(const QByteArray& path, QByteArray* bytes, const ReadRules& rules) {
+    // Non-blocking: a FIFO swapped in after a check would otherwise block
+    // the open until a writer comes, for ever.
+    int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    if (rules.links == Links::Refuse)
+        flags |= O_NOFOLLOW;
+    const int fd = ::open(path.constData(), flags);
+    if (fd < 0) {
+        const int code = errno;
+        return code == ENOENT || code == ENOTDIR || code == ELOOP ? SharedRead::Missing
+                                                                   : SharedRead::Failed;
+    }
+    const auto done = [fd](SharedRead outcome) {
+        ::close(fd);
+        return outcome;
+    };
+    // What was opened is what counts, not what a look before found there.
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return done(SharedRead::Failed);
+    if (!S_ISREG(info.st_mode))
+        return done(SharedRead::Missing);
+    if (info.st_size > rules.maxBytes)
+        return done(SharedRead::TooLarge);
+    // Read up to one byte past the limit: a file that grew since is refused too.
+    bytes->resize(qsizetype(info.st_size) + 1);
+    qsizetype size = 0;
+    for (;;) {
+        if (size == bytes->size()) {
+            if (size > rules.maxBytes)
+                return done(SharedRead::TooLarge);
+            bytes->resize(qsizetype(std::min<qint64>(rules.maxBytes + 1, 2 * qint64(size) + 4096)));
+        }
+        const ssize_t count = ::read(fd, bytes->data() + size, size_t(bytes->size() - size));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return done(SharedRead::Failed);
+        if (count == 0)
+            break;
+        size += count;
+    }
+    if (size > rules.maxBytes)
+        return done(SharedRead::TooLarge);
+    bytes->resize(size);
+    return done(SharedRead::Read);
 }
 
 bool LooksCaught(SharedRead read, const QByteArray& bytes, EmptyFile empty) {
@@ -43,15 +83,21 @@ bool EndsInsideLine(const QByteArray& bytes) {
              (bytes.at(bytes.size() - 2) == '\n' || bytes.at(bytes.size() - 2) == '\r'));
 }
 
-SharedRead ReadSharedFile(const QString& path, QByteArray* bytes, EmptyFile empty) {
+SharedRead ReadSharedFile(const QByteArray& nativePath, QByteArray* bytes, const ReadRules& rules) {
     bytes->clear();
-    SharedRead read = ReadOnce(path, bytes);
+    SharedRead read = ReadOnce(nativePath, bytes, rules);
     for (const int waitMs : RetryWaitsMs) {
-        if (!LooksCaught(read, *bytes, empty))
+        if (!LooksCaught(read, *bytes, rules.empty))
             break;
         QThread::msleep(waitMs);
         bytes->clear();
-        read = ReadOnce(path, bytes);
+        read = ReadOnce(nativePath, bytes, rules);
     }
+    if (read != SharedRead::Read)
+        bytes->clear();
     return read;
+}
+
+SharedRead ReadSharedFile(const QString& path, QByteArray* bytes, const ReadRules& rules) {
+    return ReadSharedFile(QFile::encodeName(path), bytes, rules);
 }

@@ -4,6 +4,7 @@
 #include "platform/AtomicSave.h"
 #include "platform/SharedRead.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QStringDecoder>
 
@@ -28,9 +29,7 @@ QString DecodeWholeTextFile(const QByteArray& bytes) {
 
 QString DecodeTextFile(const QByteArray& bytes) {
     QString text = DecodeWholeTextFile(bytes);
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        text.truncate(nul);
+    text.replace(QChar(u'\0'), QChar(u' '));
     return text;
 }
 
@@ -53,12 +52,17 @@ QStringList SplitTextLines(const QString& text) {
     return lines;
 }
 
-bool ReadTextFileLines(const QString& path, QStringList* lines, EmptyFile empty) {
+SharedRead ReadTextFileLines(const QByteArray& nativePath, QStringList* lines,
+                             const ReadRules& rules) {
     QByteArray bytes;
-    if (ReadSharedFile(path, &bytes, empty) != SharedRead::Read)
-        return false;
-    *lines = SplitTextLines(DecodeTextFile(bytes));
-    return true;
+    const SharedRead read = ReadSharedFile(nativePath, &bytes, rules);
+    if (read == SharedRead::Read)
+        *lines = SplitTextLines(DecodeTextFile(bytes));
+    return read;
+}
+
+bool ReadTextFileLines(const QString& path, QStringList* lines, const ReadRules& rules) {
+    return ReadTextFileLines(QFile::encodeName(path), lines, rules) == SharedRead::Read;
 }
 
 QByteArray EncodeTextFileLines(const QStringList& lines) {

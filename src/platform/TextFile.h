@@ -14,21 +14,30 @@ class QIODevice;
 
 // A byte-order mark decides the encoding (UTF-8, UTF-16 LE, UTF-16 BE, tested
 // in that order, the mark dropped); without one the bytes are ANSI. A NUL
-// character ends the text. Never fails: bad sequences decode to U+FFFD.
+// character is read as a blank, so no line after it is lost (the program
+// writes a NUL typed into a line as a blank too). Never fails: bad sequences
+// decode to U+FFFD.
 QString DecodeTextFile(const QByteArray& bytes);
 
-// The same decoding with nothing cut: NUL characters stay in the text. For
-// rewriting a file, which must never lose what follows a NUL.
+// The same decoding with the NUL characters kept in the text: for the
+// profile files, whose readers stop at a NUL and whose rewriting keeps all
+// that follows it.
 QString DecodeWholeTextFile(const QByteArray& bytes);
 
 // Splits at CR LF, lone CR and lone LF. A break at the very end gives no
 // further line; an empty text gives no lines.
 QStringList SplitTextLines(const QString& text);
 
-// Reads, decodes and splits a file of the shared folder (ReadSharedFile).
-// False when it is missing, is not a regular file or cannot be read.
+// Reads, decodes and splits a file of the shared folder (ReadSharedFile),
+// the path in the file system's bytes; the lines stay as they were unless
+// read.
+SharedRead ReadTextFileLines(const QByteArray& nativePath, QStringList* lines,
+                             const ReadRules& rules);
+
+// The same for a path as text. False when the file is missing, is not a
+// regular file, cannot be read or is larger than the rules allow.
 bool ReadTextFileLines(const QString& path, QStringList* lines,
-                       EmptyFile empty = EmptyFile::Whole);
+                       const ReadRules& rules = {MaxListFileBytes});
 
 // Each line in ANSI followed by CR LF, a NUL or line break inside a line
 // written as a space. An empty list gives no bytes.

@@ -3,16 +3,23 @@
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 
+#include <QFile>
+
 #include <algorithm>
 
-bool ReadListFile(const QString& path, QStringList* lines) {
+SharedRead ReadListLines(const QString& path, QStringList* lines) {
     QStringList raw;
-    if (!ReadTextFileLines(path, &raw))
-        return false;
+    const SharedRead read = ReadTextFileLines(QFile::encodeName(path), &raw, {MaxListFileBytes});
+    if (read != SharedRead::Read)
+        return read;
     for (QString& line : raw)
         line = TrimBlanks(line);
     *lines = std::move(raw);
-    return true;
+    return read;
+}
+
+bool ReadListFile(const QString& path, QStringList* lines) {
+    return ReadListLines(path, lines) == SharedRead::Read;
 }
 
 std::optional<QString> WriteListFile(const QString& path, const QStringList& lines) {

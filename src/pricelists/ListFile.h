@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SharedRead.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +9,11 @@
 
 // The list files of the program folder: one list line per text line, sorted.
 
-// The lines of the file, each trimmed, in file order. False when the file is
-// missing or cannot be read.
+// The lines of the file, each trimmed, in file order; the lines stay as they
+// were unless read. A link to the file is followed.
+SharedRead ReadListLines(const QString& path, QStringList* lines);
+
+// The same; false when the file is missing, cannot be read or is too large.
 bool ReadListFile(const QString& path, QStringList* lines);
 
 // Replaces the file with the lines, in ANSI with CR LF after each, without a

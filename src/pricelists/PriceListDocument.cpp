@@ -8,18 +8,20 @@
 #include "pricelists/PriceText.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 PriceListDocument::PriceListDocument(const CatalogueEntry& entry) : m_entry(&entry) {}
 
-bool PriceListDocument::load() {
+bool PriceListDocument::load(SharedRead* outcome) {
     const QString path = ListFilePath(*m_entry);
     // Taken before the read: a change made while reading shows as a change.
     const FileStamp stamp = StampOfFile(path);
     QStringList read;
-    if (!ReadListFile(path, &read))
+    const SharedRead result = ReadListLines(path, &read);
+    if (outcome)
+        *outcome = result;
+    if (result != SharedRead::Read)
         return false;
     m_loadedStamp = stamp;
     SortByListOrder(read);
@@ -64,7 +66,8 @@ std::optional<QString> PriceListDocument::save() const {
             StampOfFile(path) == m_loadedStamp)
             return WriteListFile(path, m_lines);
         QStringList now;
-        if (!ReadListFile(path, &now) && QFileInfo::exists(path)) {
+        const SharedRead read = ReadListLines(path, &now);
+        if (read != SharedRead::Read && read != SharedRead::Missing) {
             const QString reason = u"The list as saved meanwhile cannot be read"_s;
             qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
                      qUtf16Printable(reason));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileStamp.h"
+#include "platform/SharedRead.h"
 #include "pricelists/Catalogue.h"
 
 #include <QString>
@@ -30,9 +31,9 @@ public:
     const CatalogueEntry& entry() const { return *m_entry; }
 
     // Reads the entry's list file from the program folder and sorts its lines
-    // once. False when the file cannot be read (a missing file among them):
-    // the lines then stay as they were.
-    bool load();
+    // once. False when the file cannot be read (a missing or too large file
+    // among them, as *outcome tells): the lines then stay as they were.
+    bool load(SharedRead* outcome = nullptr);
 
     const QStringList& lines() const { return m_lines; }
 
