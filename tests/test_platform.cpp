@@ -5,10 +5,12 @@
 #include "platform/IniProfile.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
+#include "pricelists/ListFile.h"
 
 #include "TestFiles.h"
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <QtTest>
@@ -40,6 +42,8 @@ private slots:
     void badInputIsReadWhole_data();
     void badInputIsReadWhole();
     void readTextFileLinesFails();
+    void listFilesReadOnlyWhatIsAFile_data();
+    void listFilesReadOnlyWhatIsAFile();
 
     // Trimming
     void trim_data();
@@ -225,6 +229,44 @@ void TestPlatform::readTextFileLinesFails() {
     QVERIFY(!ReadTextFileLines(dir.filePath(u"missing.lst"_s), &lines));
     QVERIFY(!ReadTextFileLines(dir.path(), &lines));
     QCOMPARE(lines, QStringList{u"kept"_s});
+}
+
+// A list file, the settings and the password store may be links to a file
+// elsewhere; whatever stands in their place is read only when it is a
+// regular file of reasonable size, and never blocks the reader.
+void TestPlatform::listFilesReadOnlyWhatIsAFile_data() {
+    QTest::addColumn<QString>("script"); // %1: the list's path, %2: a file elsewhere
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("a link to a file elsewhere")
+        << u"ln -s %2 %1"_s << int(SharedRead::Read) << QStringList{u"Tavolo 9"_s};
+    QTest::newRow("a FIFO") << u"mkfifo %1"_s << int(SharedRead::Missing) << QStringList{};
+    QTest::newRow("a link to a FIFO")
+        << u"rm %2 && mkfifo %2 && ln -s %2 %1"_s << int(SharedRead::Missing) << QStringList{};
+    QTest::newRow("a link to nothing")
+        << u"rm %2 && ln -s %2 %1"_s << int(SharedRead::Missing) << QStringList{};
+    QTest::newRow("200 MB") << u"truncate -s 200M %1"_s << int(SharedRead::TooLarge)
+                            << QStringList{};
+    QTest::newRow("a link to 200 MB")
+        << u"truncate -s 200M %2 && ln -s %2 %1"_s << int(SharedRead::TooLarge) << QStringList{};
+}
+
+void TestPlatform::listFilesReadOnlyWhatIsAFile() {
+    QFETCH(QString, script);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, lines);
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    QVERIFY(dir.isValid() && elsewhere.isValid());
+    const QString path = dir.filePath(u"Elenco_Tavoli.lst"_s);
+    const QString other = elsewhere.filePath(u"tavoli.txt"_s);
+    QVERIFY(WriteBytes(other, "Tavolo 9\r\n"));
+    QCOMPARE(QProcess::execute(u"/bin/sh"_s,
+                               {u"-c"_s, script.arg(u'\'' + path + u'\'', u'\'' + other + u'\'')}),
+             0);
+    QStringList read{u"kept"_s};
+    QCOMPARE(int(ReadListLines(path, &read)), outcome);
+    QCOMPARE(read, outcome == int(SharedRead::Read) ? lines : QStringList{u"kept"_s});
 }
 
 // -------------------------------------------------------------------- Trimming
