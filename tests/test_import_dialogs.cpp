@@ -1,7 +1,7 @@
 // The item and table import dialogs, driven through their controls on lists
 // written to a temporary program folder: what they list and in which order,
 // choosing, plus and minus with their failure rules, what an import hands to
-// the ticket, and the ways each dialog closes.
+// the ticket, the ways each dialog closes and the keys that do not close it.
 #include "orders/Importa.h"
 #include "orders/ImportaTavoli.h"
 #include "orders/OrderLine.h"
@@ -114,6 +114,10 @@ private slots:
     void tableImport_data();
     void tableImport();
     void tableFocusOrder();
+
+    // Both dialogs
+    void escapeAndEnterLeaveDialogOpen_data();
+    void escapeAndEnterLeaveDialogOpen();
 
 private:
     void writePizze(const QStringList& lines) {
@@ -422,7 +426,8 @@ void TestImportDialogs::tableImport() {
 
 void TestImportDialogs::tableFocusOrder() {
     writeTables({u"1"_s, u"2"_s});
-    TEST_STEP(openTables([](QDialog* dialog) {
+    QString chosen;
+    TEST_STEP(openTables([&](QDialog* dialog) {
         QApplication::setActiveWindow(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QStringList order{QApplication::focusWidget()->objectName()};
@@ -432,12 +437,100 @@ void TestImportDialogs::tableFocusOrder() {
         }
         QCOMPARE(order,
                  (QStringList{u"lstRecords"_s, u"btnImporta"_s, u"btnChiudi"_s, u"lstRecords"_s}));
-        // Enter in the list after a choice imports it.
+        // A choice made with the keys, taken over only by Importa dati:
+        // Enter in the list presses no button.
         QTest::keyClick(List(dialog), Qt::Key_Down);
+        QCOMPARE(List(dialog)->selectedItems().size(), 1);
+        chosen = List(dialog)->selectedItems().first()->text();
         QTest::keyClick(List(dialog), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(m_tables.isEmpty());
+        QTest::keyClick(List(dialog), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
     }));
-    QCOMPARE(m_tables.size(), 1);
+    QCOMPARE(m_tables, QStringList{chosen});
+}
+
+// Neither dialog has title-bar buttons: it is left only through Chiudi and
+// Importa dati, and Enter presses a button only while that button has the
+// focus.
+void TestImportDialogs::escapeAndEnterLeaveDialogOpen_data() {
+    QTest::addColumn<bool>("tables"); // the table dialog, or the item dialog
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("imports");
+
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    for (const bool tables : {false, true}) {
+        const char* dialog = tables ? "table" : "item";
+        QTest::addRow("%s: Escape in the list", dialog)
+            << tables << u"lstRecords"_s << int(Qt::Key_Escape) << none << false << false;
+        QTest::addRow("%s: Return in the list", dialog)
+            << tables << u"lstRecords"_s << int(Qt::Key_Return) << none << false << false;
+        QTest::addRow("%s: keypad Enter in the list", dialog)
+            << tables << u"lstRecords"_s << int(Qt::Key_Enter) << keypad << false << false;
+        QTest::addRow("%s: Escape on Importa dati", dialog)
+            << tables << u"btnImporta"_s << int(Qt::Key_Escape) << none << false << false;
+        QTest::addRow("%s: Return on Importa dati", dialog)
+            << tables << u"btnImporta"_s << int(Qt::Key_Return) << none << true << true;
+        QTest::addRow("%s: Return on Chiudi", dialog)
+            << tables << u"btnChiudi"_s << int(Qt::Key_Return) << none << true << false;
+    }
+    QTest::newRow("item: Escape in the name field")
+        << false << u"txtNome"_s << int(Qt::Key_Escape) << none << false << false;
+    QTest::newRow("item: Return in the name field")
+        << false << u"txtNome"_s << int(Qt::Key_Return) << none << false << false;
+}
+
+void TestImportDialogs::escapeAndEnterLeaveDialogOpen() {
+    QFETCH(bool, tables);
+    QFETCH(QString, focus);
+    QFETCH(int, pressed);
+    QFETCH(int, modifiers);
+    QFETCH(bool, closes);
+    QFETCH(bool, imports);
+    const auto drive = [&](QDialog* dialog) {
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        // A choice made, and for an item a quantity set: what a wrong key
+        // could lose or take over.
+        TEST_STEP(Choose(dialog, tables ? u"7"_s : u"Spritz"_s));
+        if (!tables)
+            Press(dialog, u"btnPlus"_s);
+        const QStringList fields = Fields(dialog);
+        const QList<QListWidgetItem*> chosen = List(dialog)->selectedItems();
+
+        auto* target = dialog->findChild<QWidget*>(focus);
+        QVERIFY2(target, qPrintable(focus));
+        if (focus == u"txtNome")
+            QTest::mouseClick(target, Qt::LeftButton); // it takes the focus by a click only
+        else
+            target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key(pressed), Qt::KeyboardModifiers(modifiers));
+
+        QCOMPARE(dialog->isVisible(), !closes);
+        if (closes)
+            return;
+        QCOMPARE(List(dialog)->selectedItems(), chosen);
+        QCOMPARE(Fields(dialog), fields);
+        QCOMPARE(QApplication::focusWidget(), target);
+    };
+    if (tables) {
+        writeTables({u"1"_s, u"7"_s});
+        TEST_STEP(openTables(drive));
+        QCOMPARE(m_tables, imports ? QStringList{u"7"_s} : QStringList());
+    } else {
+        writePizze({FormatPriceListLine(u"Spritz"_s, u"3,50"_s)});
+        TEST_STEP(openPizze(drive));
+        QCOMPARE(m_imported, imports ? QStringList{BuildOrderLine(u"2"_s, u"Spritz"_s, u"7,00"_s)}
+                                     : QStringList());
+    }
+    QVERIFY(m_messages->shown.isEmpty());
 }
 
 QTEST_MAIN(TestImportDialogs)

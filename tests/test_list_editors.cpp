@@ -1,11 +1,13 @@
 // The price-list editors and the table-list editor, driven through their
 // controls on a temporary program folder: the window as it opens, the keys of
-// its fields, items taking their sorted place, deleting, printing, saving
-// (byte for byte) and closing without saving, and every failed save.
+// its fields and of the window, text dropped on the fields, items taking their
+// sorted place, deleting, printing, saving (byte for byte) and closing without
+// saving, and every failed save.
 #include "app/MenuListini.h"
 #include "pricelists/ListEditor.h"
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
+#include "widgets/Theme.h"
 
 #include "FileSizeLimit.h"
 #include "Seams.h"
@@ -19,8 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <functional>
@@ -114,6 +118,22 @@ void Compose(QWidget* field, const QString& text) {
     QApplication::sendEvent(field, &event);
 }
 
+// Text dragged from another program and dropped in the middle of the field,
+// every step of the drag delivered to the field itself. True when the field
+// took the drop (it may still refuse the edit, as its length limit does).
+bool Drop(QWidget* field, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    const QPoint at = field->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+    return drop.isAccepted();
+}
+
 // Pasted through the field's own menu: the menu's paste action.
 void PasteByMenu(QLineEdit* field, const QString& text) {
     QApplication::clipboard()->setText(text);
@@ -166,6 +186,27 @@ QStringList PrintedLines(const PrintedReport& report, const QString& object) {
     return texts;
 }
 
+bool Near(const QColor& seen, const QColor& expected) {
+    constexpr int tolerance = 24;
+    return qAbs(seen.red() - expected.red()) <= tolerance &&
+           qAbs(seen.green() - expected.green()) <= tolerance &&
+           qAbs(seen.blue() - expected.blue()) <= tolerance;
+}
+
+// A frame's own background drawn light steel blue at its top and white at
+// its foot, seen in the margins above and below what it holds.
+void CheckGradientFrame(QWidget* window, const char* name) {
+    QWidget* frame = Find<QWidget>(static_cast<QDialog*>(window), name);
+    QVERIFY(frame);
+    const QImage picture = frame->grab().toImage();
+    const QColor top = picture.pixelColor(picture.width() / 2, 2);
+    const QColor foot = picture.pixelColor(picture.width() / 2, picture.height() - 3);
+    QVERIFY2(Near(top, Theme::SteelBlue),
+             qPrintable(u"%1 is %2 at its top, not light steel blue"_s.arg(name, top.name())));
+    QVERIFY2(Near(foot, Qt::white),
+             qPrintable(u"%1 is %2 at its foot, not white"_s.arg(name, foot.name())));
+}
+
 QByteArray CrLfLines(const QList<QByteArray>& lines) {
     QByteArray bytes;
     for (const QByteArray& line : lines)
@@ -198,6 +239,10 @@ private slots:
     void keysOfTheFields();
     void lengthLimits_data();
     void lengthLimits();
+    void droppedText_data();
+    void droppedText();
+    void escapeAndEnterLeaveWindowOpen_data();
+    void escapeAndEnterLeaveWindowOpen();
 
     void missingFileGivesEmptyList_data();
     void missingFileGivesEmptyList();
@@ -263,6 +308,7 @@ void TestListEditors::windowAsOpened_data() {
     QTest::addColumn<QStringList>("texts"); // shown by labels, beside the entry's own
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QStringList>("focusOrder");
+    QTest::addColumn<QSize>("addSize"); // invalid: the size is left to the design
 
     const QStringList priceTexts{u"Prezzo unitario:"_s};
     const QStringList priceButtons{u"Aggiungi all'elenco"_s, u"Elimina voce selezionata"_s,
@@ -270,15 +316,16 @@ void TestListEditors::windowAsOpened_data() {
                                    u"Salva e chiudi"_s};
     const QStringList priceOrder{u"txtProdotto"_s, u"txtPrezzo"_s,  u"btnTrova"_s,  u"lstRecords"_s,
                                  u"btnAnnulla"_s,  u"btnElimina"_s, u"btnChiudi"_s, u"btnStampa"_s};
-    QTest::newRow("Pizze") << u"Pizze"_s << priceTexts << priceButtons << priceOrder;
-    QTest::newRow("Carne") << u"Carne"_s << priceTexts << priceButtons << priceOrder;
+    QTest::newRow("Pizze") << u"Pizze"_s << priceTexts << priceButtons << priceOrder << QSize();
+    QTest::newRow("Carne") << u"Carne"_s << priceTexts << priceButtons << priceOrder << QSize();
     QTest::newRow("Tavoli") << u"Tavoli"_s << QStringList()
                             << QStringList{u"Aggiungi all'elenco"_s, u"Elimina voce selezionata"_s,
                                            u"Stampa elenco"_s, u"Chiudi senza salvare"_s,
                                            u"Salva e chiudi"_s}
                             << QStringList{u"txtTrova"_s,  u"lstRecords"_s, u"btnStampa"_s,
                                            u"btnTrova"_s,  u"btnChiudi"_s,  u"btnElimina"_s,
-                                           u"btnAnnulla"_s};
+                                           u"btnAnnulla"_s}
+                            << QSize(167, 30);
 }
 
 void TestListEditors::windowAsOpened() {
@@ -286,6 +333,7 @@ void TestListEditors::windowAsOpened() {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, buttons);
     QFETCH(QStringList, focusOrder);
+    QFETCH(QSize, addSize);
     const CatalogueEntry& entry = EntryNamed(key);
     QVERIFY(WriteBytes(ListFilePath(entry), "Birra\r\nacqua\r\n"));
 
@@ -317,6 +365,11 @@ void TestListEditors::windowAsOpened() {
         QCOMPARE((QStringList{editor.add->text(), editor.remove->text(), editor.print->text(),
                               editor.discard->text(), editor.save->text()}),
                  buttons);
+        if (addSize.isValid())
+            QCOMPARE(editor.add->size(), addSize);
+        // The two frames, around the fields and around the list.
+        TEST_STEP(CheckGradientFrame(window, "shpSfondo"));
+        TEST_STEP(CheckGradientFrame(window, "shpLista"));
         // One row under the list: delete, print, close without saving, save.
         const int listBottom = editor.list->mapTo(window, QPoint(0, editor.list->height())).y();
         int left = -1;
@@ -352,6 +405,9 @@ void TestListEditors::windowAsOpened() {
         QVERIFY(editor.list->uniformItemSizes());
         QVERIFY2(editor.list->sizeHintForIndex(editor.list->model()->index(0, 0)).width() >= 750,
                  "the items are narrower than 750 after loading");
+        // Two short items, and both scroll bars shown all the same.
+        QVERIFY2(editor.list->verticalScrollBar()->isVisible(), "no vertical scroll bar");
+        QVERIFY2(editor.list->horizontalScrollBar()->isVisible(), "no horizontal scroll bar");
         const QImage picture = editor.list->grab().toImage();
         bool black = false;
         for (int y = 0; y < picture.height() && !black; ++y)
@@ -670,6 +726,136 @@ void TestListEditors::lengthLimits() {
     }));
 }
 
+void TestListEditors::droppedText_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed"); // into the field before the drop
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<bool>("takes"); // the field takes the drop
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("added"); // the list after "Aggiungi all'elenco"
+
+    // The price field is never given the focus, so it is never left either:
+    // "Aggiungi all'elenco" sees what the field shows.
+    const QStringList margherita{FormatPriceListLine(u"Margherita"_s, u"0,00"_s)};
+    QTest::newRow("price: a word refused") << u"Pizze"_s << u"txtPrezzo"_s << QString()
+                                           << u"tre euro"_s << false << u"0,00"_s << margherita;
+    QTest::newRow("price: a price refused too") << u"Pizze"_s << u"txtPrezzo"_s << QString()
+                                                << u"5,50"_s << false << u"0,00"_s << margherita;
+    QTest::newRow("table: a name with a colon refused")
+        << u"Tavoli"_s << u"txtTrova"_s << u"Sala "_s << u"Sala:1"_s << false << u"Sala "_s
+        << QStringList{u"Sala"_s};
+    const QString n50(50, u'n');
+    QTest::newRow("name: 50 characters taken")
+        << u"Antipasti"_s << u"txtProdotto"_s << QString() << n50 << true << n50
+        << QStringList{FormatPriceListLine(n50, u"0,00"_s)};
+    QTest::newRow("name: 51 refused whole, not cut")
+        << u"Antipasti"_s << u"txtProdotto"_s << QString() << n50 + u"x"_s << true << QString()
+        << QStringList();
+    QTest::newRow("name: any character taken")
+        << u"Antipasti"_s << u"txtProdotto"_s << QString() << u"Château €/:ñ?|"_s << true
+        << u"Château €/:ñ?|"_s << QStringList{FormatPriceListLine(u"Château €/:ñ?|"_s, u"0,00"_s)};
+}
+
+void TestListEditors::droppedText() {
+    QFETCH(QString, key);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, dropped);
+    QFETCH(bool, takes);
+    QFETCH(QString, text);
+    QFETCH(QStringList, added);
+    TEST_STEP(Drive(EntryNamed(key), [&](Editor& editor) {
+        QLineEdit* target = Find<QLineEdit>(editor.window, qPrintable(field));
+        if (target != editor.name)
+            Type(editor.name, u"Margherita"_s);
+        Type(target, typed);
+        QCOMPARE(Drop(target, dropped), takes);
+        QCOMPARE(target->text(), text);
+        // The focus stays where it was; the add button takes the fields as shown.
+        QCOMPARE(FocusName(editor.window), editor.name->objectName());
+        Click(editor.add);
+        QCOMPARE(Shown(editor.list), added);
+        editor.window->close();
+    }));
+    // An empty name warns, and nothing else does.
+    QCOMPARE(m_messages->shown.size(), added.isEmpty() ? 1 : 0);
+}
+
+// The window is left only through "Salva e chiudi" and "Chiudi senza
+// salvare"; Enter presses a button only while that button has the focus.
+void TestListEditors::escapeAndEnterLeaveWindowOpen_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("closes");
+
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    for (const char* key : {"Pizze", "Tavoli"}) {
+        const QString entry = QString::fromLatin1(key);
+        const QString name = entry == u"Tavoli" ? u"txtTrova"_s : u"txtProdotto"_s;
+        QTest::addRow("%s: Escape in the name field", key)
+            << entry << name << int(Qt::Key_Escape) << none << false;
+        QTest::addRow("%s: Escape in the list", key)
+            << entry << u"lstRecords"_s << int(Qt::Key_Escape) << none << false;
+        QTest::addRow("%s: Escape on Salva e chiudi", key)
+            << entry << u"btnChiudi"_s << int(Qt::Key_Escape) << none << false;
+        QTest::addRow("%s: Return in the list", key)
+            << entry << u"lstRecords"_s << int(Qt::Key_Return) << none << false;
+        QTest::addRow("%s: keypad Enter in the list", key)
+            << entry << u"lstRecords"_s << int(Qt::Key_Enter) << keypad << false;
+        QTest::addRow("%s: Return on Chiudi senza salvare", key)
+            << entry << u"btnAnnulla"_s << int(Qt::Key_Return) << none << true;
+    }
+    QTest::newRow("Pizze: Escape in the price field")
+        << u"Pizze"_s << u"txtPrezzo"_s << int(Qt::Key_Escape) << none << false;
+}
+
+void TestListEditors::escapeAndEnterLeaveWindowOpen() {
+    QFETCH(QString, key);
+    QFETCH(QString, focus);
+    QFETCH(int, pressed);
+    QFETCH(int, modifiers);
+    QFETCH(bool, closes);
+    const CatalogueEntry& entry = EntryNamed(key);
+    const QByteArray file = "Birra\r\nacqua\r\n";
+    QVERIFY(WriteBytes(ListFilePath(entry), file));
+    TEST_STEP(Drive(entry, [&](Editor& editor) {
+        // An unsaved line, a selected item and a name typed but not added:
+        // all a wrong key could lose or add to.
+        AddByMouse(editor, u"Zuppa"_s, u"7"_s);
+        QTest::mouseClick(editor.list->viewport(), Qt::LeftButton, {},
+                          editor.list->visualItemRect(editor.list->item(1)).center());
+        Type(editor.name, u"Bianca"_s);
+        const QStringList shown = Shown(editor.list);
+        QCOMPARE(shown.size(), 3);
+        const QList<QListWidgetItem*> selected = editor.list->selectedItems();
+        QCOMPARE(selected.size(), 1);
+
+        QWidget* target = Find<QWidget>(editor.window, qPrintable(focus));
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(FocusName(editor.window), focus);
+        QTest::keyClick(target, Qt::Key(pressed), Qt::KeyboardModifiers(modifiers));
+
+        QCOMPARE(editor.window->isVisible(), !closes);
+        if (closes)
+            return;
+        QCOMPARE(Shown(editor.list), shown);
+        QCOMPARE(editor.list->selectedItems(), selected);
+        QCOMPARE(editor.name->text(), u"Bianca"_s);
+        if (editor.price)
+            QCOMPARE(editor.price->text(), u"0,00"_s);
+        QCOMPARE(FocusName(editor.window), focus);
+        Click(editor.discard);
+        QVERIFY(!editor.window->isVisible());
+    }));
+    QVERIFY2(m_printer->printed.isEmpty(), "a key printed the list");
+    QCOMPARE(m_messages->shown.size(), 0);
+    QCOMPARE(ReadBytes(ListFilePath(entry)), file);
+}
+
 // ------------------------------------------------------------------ Files
 
 void TestListEditors::missingFileGivesEmptyList_data() {
@@ -702,6 +888,8 @@ void TestListEditors::unreadableFileLeavesWindowAsCreated() {
         QCOMPARE(editor.list->count(), 0);
         QCOMPARE(editor.name->text(), QString());
         QCOMPARE(editor.price->text(), u"0,00"_s);
+        // Nothing loaded: the scroll bars of the empty list stay hidden.
+        QVERIFY(!editor.list->verticalScrollBar()->isVisible());
         editor.window->close();
     }));
     QCOMPARE(m_messages->shown.size(), 0);

@@ -34,6 +34,8 @@ ImportDialog::ImportDialog(const CatalogueEntry& entry, const QString& instructi
     : FixedDialog(entry.ImportDialogClass, entry.ImportDialogTitle, ClientSize, owner),
       m_document(entry), m_itemWidth(itemWidth) {
     setModal(true);
+    // No title-bar buttons: only "Chiudi" and "Importa dati" leave it.
+    setLeftByOwnButtonsOnly();
 
     auto* panContainer = new QWidget(this);
     panContainer->setObjectName(u"panContainer"_s);
@@ -52,8 +54,7 @@ ImportDialog::ImportDialog(const CatalogueEntry& entry, const QString& instructi
     // without a font of their own.
     lstRecords = LineList(u"lstRecords"_s, shpLista);
     lstRecords->setFont(Theme::CourierNew(16));
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ShowScrollBars(lstRecords);
     auto* listColumn = new QVBoxLayout(shpLista);
     listColumn->setContentsMargins(14, 10, 14, 10);
     listColumn->addWidget(lstRecords);
@@ -62,8 +63,6 @@ ImportDialog::ImportDialog(const CatalogueEntry& entry, const QString& instructi
         FootButton(u"btnChiudi"_s, u"Chiudi"_s, u"chiudi"_s, ButtonLook::Light, panContainer);
     btnImporta = FootButton(u"btnImporta"_s, u"Importa dati"_s, u"importa"_s, ButtonLook::Primary,
                             panContainer);
-    // Enter in the list imports the chosen entry.
-    btnImporta->setDefault(true);
     auto* foot = new QHBoxLayout;
     foot->addWidget(btnChiudi);
     foot->addStretch(1);

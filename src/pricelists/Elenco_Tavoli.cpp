@@ -3,6 +3,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/MessageBoxes.h"
 #include "widgets/Controls.h"
+#include "widgets/RefuseDrops.h"
 #include "widgets/Theme.h"
 #include "widgets/TypedLengthLimit.h"
 
@@ -34,7 +35,8 @@ TfrmElenco_Tavoli::TfrmElenco_Tavoli(QWidget* owner)
     txtTrova->setFixedSize(624, 36);
     ApplyFieldStyle(txtTrova);
     LimitTypedLength(txtTrova, TableNameLength);
-    btnTrova->setFixedSize(167, 36);
+    RefuseDrops(txtTrova);
+    btnTrova->setFixedSize(167, 30);
 
     auto* fields = new QHBoxLayout(shpSfondo);
     fields->setContentsMargins(16, 8, 16, 8);

@@ -57,6 +57,9 @@ ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidge
     : FixedDialog(entry.EditorClass, entry.EditorTitle, ClientSize, owner), m_document(entry),
       m_report(design.reportName), m_saveFailedMessage(design.saveFailedMessage) {
     setModal(true);
+    // Unsaved lines are lost on closing: only "Salva e chiudi" and "Chiudi
+    // senza salvare" leave the window.
+    setLeftByOwnButtonsOnly();
 
     auto* panContainer = new QWidget(this);
     panContainer->setObjectName(u"panContainer"_s);
@@ -71,7 +74,7 @@ ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidge
 
     auto* shpLista = new QFrame(panContainer);
     shpLista->setObjectName(u"shpLista"_s);
-    Theme::ApplyLook(shpLista, Theme::Look::WhitePanel);
+    Theme::ApplyLook(shpLista, Theme::Look::GradientPanel);
     lstRecords = LineList(u"lstRecords"_s, shpLista);
     lstRecords->setFixedSize(ListSize);
     auto* lblRigo03 = new QLabel(entry.RemoveHint, shpLista);
@@ -121,7 +124,7 @@ ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidge
 
 void ListEditor::setFieldsArea(QFrame* shpSfondo) {
     shpSfondo->setObjectName(u"shpSfondo"_s);
-    Theme::ApplyLook(shpSfondo, Theme::Look::WhitePanel);
+    Theme::ApplyLook(shpSfondo, Theme::Look::GradientPanel);
     m_page->insertWidget(2, shpSfondo);
 }
 
@@ -133,6 +136,7 @@ void ListEditor::ShowList() {
     // Sorted once by the document, inserted in one go.
     ShowLines(lstRecords, m_document.lines());
     SetItemWidth(lstRecords, ItemWidth);
+    ShowScrollBars(lstRecords);
 }
 
 ListAddition ListEditor::AddItem(const QString& name, const QString& price) {

@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "pricelists/PriceText.h"
 #include "widgets/Controls.h"
+#include "widgets/RefuseDrops.h"
 #include "widgets/Theme.h"
 #include "widgets/TypedLengthLimit.h"
 
@@ -56,6 +57,7 @@ TfrmListino::TfrmListino(const CatalogueEntry& entry, QWidget* owner)
     txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtPrezzo->setText(InitialPrice);
     LimitTypedLength(txtPrezzo, PriceColumnWidth);
+    RefuseDrops(txtPrezzo);
     btnTrova->setFixedHeight(36);
 
     auto* fields = new QGridLayout(shpSfondo);

@@ -58,3 +58,8 @@ void SetItemWidth(QListWidget* list, int width) {
     if (auto* delegate = dynamic_cast<LineDelegate*>(list->itemDelegate()))
         delegate->setItemWidth(width);
 }
+
+void ShowScrollBars(QListWidget* list) {
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}

@@ -16,3 +16,6 @@ void ShowLines(QListWidget* list, const QStringList& lines);
 
 // Every item at least this wide: the list scrolls sideways to show it.
 void SetItemWidth(QListWidget* list, int width);
+
+// Both scroll bars shown whatever the list holds.
+void ShowScrollBars(QListWidget* list);

@@ -90,6 +90,10 @@ QString SheetFor(const QWidget* widget, Theme::Look look) {
         return Own(widget, QStringLiteral("background: white; border: 1px solid %1;"
                                           " border-radius: 12px;")
                                .arg(Css(SlateGrey)));
+    case Look::GradientPanel:
+        return Own(widget, QStringLiteral("background: %1; border: 1px solid %2;"
+                                          " border-radius: 12px;")
+                               .arg(VerticalGradient(SteelBlue, Qt::white), Css(SlateGrey)));
     case Look::LogoBand:
     case Look::LogoBandAccent:
         return Own(widget, QStringLiteral("background: white; border-bottom: 3px solid %1;")
@@ -119,8 +123,8 @@ QFont CourierNew(int pointSize, bool bold) {
 }
 
 void ApplyLook(QWidget* widget, Look look) {
-    if (look == Look::Window || look == Look::WhitePanel || look == Look::LogoBand ||
-        look == Look::LogoBandAccent)
+    if (look == Look::Window || look == Look::WhitePanel || look == Look::GradientPanel ||
+        look == Look::LogoBand || look == Look::LogoBandAccent)
         widget->setAttribute(Qt::WA_StyledBackground, true);
     widget->setStyleSheet(SheetFor(widget, look));
 }

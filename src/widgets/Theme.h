@@ -46,6 +46,7 @@ enum class Look {
     FocusFrame,    // the yellow rectangle behind a focused field
     InfoBar,       // white text on black
     WhitePanel,    // white box with a thin slate edge
+    GradientPanel, // the window's steel blue to white gradient in a slate-edged box
     LogoBand,      // white band with a slate line at its foot
     LogoBandAccent // the same with a crimson line
 };
