@@ -118,6 +118,8 @@ private slots:
     // Both dialogs
     void escapeAndEnterLeaveDialogOpen_data();
     void escapeAndEnterLeaveDialogOpen();
+    void tooLargeListIsSaidSo_data();
+    void tooLargeListIsSaidSo();
 
 private:
     void writePizze(const QStringList& lines) {
@@ -455,6 +457,35 @@ void TestImportDialogs::tableFocusOrder() {
 // Neither dialog has title-bar buttons: it is left only through Chiudi and
 // Importa dati, and Enter presses a button only while that button has the
 // focus.
+// 200 MB in a list's place: the dialog says so, shows no line and stays
+// usable.
+void TestImportDialogs::tooLargeListIsSaidSo_data() {
+    QTest::addColumn<bool>("tables");
+    QTest::newRow("item dialog") << false;
+    QTest::newRow("table dialog") << true;
+}
+
+void TestImportDialogs::tooLargeListIsSaidSo() {
+    QFETCH(bool, tables);
+    const QString path = ListFilePath(tables ? TableListEntry() : Pizze());
+    QVERIFY(WriteBytes(path, "x"));
+    QVERIFY(QFile::resize(path, qint64(200) * 1024 * 1024));
+    const auto check = [this](QDialog* dialog) {
+        QCOMPARE(m_messages->shown.size(), 1);
+        QCOMPARE(m_messages->shown[0].kind, MessageKind::Plain);
+        QCOMPARE(m_messages->shown[0].text,
+                 u"Attenzione: il file dell'elenco è troppo grande per essere aperto.\r\n\r\nNon "
+                 u"si tratta di un elenco salvato dal programma: controllare il file nella "
+                 u"cartella del programma."_s);
+        QCOMPARE(List(dialog)->count(), 0);
+    };
+    if (tables)
+        TEST_STEP(openTables(check));
+    else
+        TEST_STEP(openPizze(check));
+    QVERIFY(m_imported.isEmpty() && m_tables.isEmpty());
+}
+
 void TestImportDialogs::escapeAndEnterLeaveDialogOpen_data() {
     QTest::addColumn<bool>("tables"); // the table dialog, or the item dialog
     QTest::addColumn<QString>("focus");

@@ -247,6 +247,7 @@ private slots:
     void missingFileGivesEmptyList_data();
     void missingFileGivesEmptyList();
     void unreadableFileLeavesWindowAsCreated();
+    void tooLargeFileIsSaidSoAndKept();
     void closingWithoutSavingKeepsFile_data();
     void closingWithoutSavingKeepsFile();
     void deleteSelectedItem_data();
@@ -893,6 +894,31 @@ void TestListEditors::unreadableFileLeavesWindowAsCreated() {
         editor.window->close();
     }));
     QCOMPARE(m_messages->shown.size(), 0);
+}
+
+// 200 MB in the list's place: not loaded, said so, and never replaced by
+// what the user then adds (the save reads the file again and refuses).
+void TestListEditors::tooLargeFileIsSaidSoAndKept() {
+    const CatalogueEntry& entry = EntryNamed(u"Pesce"_s);
+    const QString path = ListFilePath(entry);
+    QVERIFY(WriteBytes(path, "Orata"));
+    QVERIFY(QFile::resize(path, qint64(200) * 1024 * 1024));
+    TEST_STEP(Drive(entry, [&](Editor& editor) {
+        QCOMPARE(m_messages->shown.size(), 1);
+        QCOMPARE(m_messages->shown[0].kind, MessageKind::Plain);
+        QCOMPARE(m_messages->shown[0].text,
+                 u"Attenzione: il file dell'elenco è troppo grande per essere aperto.\r\n\r\nNon "
+                 u"si tratta di un elenco salvato dal programma: controllare il file nella "
+                 u"cartella del programma."_s);
+        QCOMPARE(editor.list->count(), 0);
+        AddByMouse(editor, u"Branzino"_s, u"18,00"_s);
+        Click(editor.save);
+        QCOMPARE(m_messages->shown.size(), 2);
+        QCOMPARE(m_messages->shown[1].text, PriceListSaveFailed);
+        editor.window->close();
+    }));
+    QVERIFY2(QFileInfo(path).size() == qint64(200) * 1024 * 1024,
+             "a list the editor could not load was replaced");
 }
 
 void TestListEditors::closingWithoutSavingKeepsFile_data() {

@@ -1,5 +1,7 @@
 #include "orders/ImportDialog.h"
 
+#include "platform/MessageBoxes.h"
+#include "pricelists/ListWindowTexts.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
@@ -100,7 +102,10 @@ std::optional<QString> ImportDialog::SelectedText() const {
 }
 
 void ImportDialog::FormShow() {
-    m_document.load();
+    SharedRead read = SharedRead::Read;
+    m_document.load(&read);
+    if (read == SharedRead::TooLarge)
+        plain(this, TooLargeListMessage);
     // Sorted once by the document, inserted in one go.
     ShowLines(lstRecords, m_document.lines());
     SetItemWidth(lstRecords, m_itemWidth);

@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ModalDialogs.h"
 #include "pricelists/Elenco_Tavoli.h"
+#include "pricelists/ListWindowTexts.h"
 #include "pricelists/Listino.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
@@ -129,7 +130,11 @@ void ListEditor::setFieldsArea(QFrame* shpSfondo) {
 }
 
 bool ListEditor::ReadList() {
-    return m_document.load();
+    SharedRead read = SharedRead::Read;
+    const bool loaded = m_document.load(&read);
+    if (read == SharedRead::TooLarge)
+        plain(this, TooLargeListMessage);
+    return loaded;
 }
 
 void ListEditor::ShowList() {
