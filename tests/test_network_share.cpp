@@ -58,6 +58,9 @@ private slots:
 private:
     QProcess* startStation(const QStringList& arguments);
     bool finishedWell(QProcess* station, int timeoutMs = 180000);
+    // Station A in the real folder and B on the mount playing the role for
+    // `rounds` rounds at once; true when both ended well.
+    bool runPair(const QString& role, int rounds);
     QString folderOf(const QString& station) const { return station == u"A" ? m_real : m_mount; }
 
     std::unique_ptr<QTemporaryDir> m_work;
@@ -121,6 +124,13 @@ bool TestNetworkShare::finishedWell(QProcess* station, int timeoutMs) {
     return finished && station->exitStatus() == QProcess::NormalExit && station->exitCode() == 0;
 }
 
+bool TestNetworkShare::runPair(const QString& role, int rounds) {
+    QProcess* atA = startStation({role, m_real, u"A"_s, QString::number(rounds)});
+    QProcess* atB = startStation({role, m_mount, u"B"_s, QString::number(rounds)});
+    const bool wellAtA = finishedWell(atA);
+    return finishedWell(atB) && wellAtA;
+}
+
 void TestNetworkShare::ticketsArriveByteForByte_data() {
     QTest::addColumn<QString>("saving");
     QTest::addColumn<QString>("reading");
@@ -180,10 +190,7 @@ void TestNetworkShare::browserOnTheMountShowsTickets() {
 
 void TestNetworkShare::ticketsInTheSameSecondAreAllKept() {
     constexpr int Rounds = 30;
-    QProcess* atA = startStation({u"tickets"_s, m_real, u"A"_s, QString::number(Rounds)});
-    QProcess* atB = startStation({u"tickets"_s, m_mount, u"B"_s, QString::number(Rounds)});
-    QVERIFY2(finishedWell(atA), "station A could not save its tickets");
-    QVERIFY2(finishedWell(atB), "station B could not save its tickets");
+    QVERIFY2(runPair(u"tickets"_s, Rounds), "a station could not save its tickets");
     qsizetype listed = 0;
     const int lost = LostSameSecondTickets(m_real, Rounds, &listed);
     qInfo("same-second tickets: %d lost of %d", lost, 2 * Rounds);
@@ -193,10 +200,7 @@ void TestNetworkShare::ticketsInTheSameSecondAreAllKept() {
 
 void TestNetworkShare::listEditsOfBothStationsAreKept() {
     constexpr int Rounds = 20;
-    QProcess* atA = startStation({u"editor"_s, m_real, u"A"_s, QString::number(Rounds)});
-    QProcess* atB = startStation({u"editor"_s, m_mount, u"B"_s, QString::number(Rounds)});
-    QVERIFY2(finishedWell(atA), "station A lost an item of its own or could not save");
-    QVERIFY2(finishedWell(atB), "station B lost an item of its own or could not save");
+    QVERIFY2(runPair(u"editor"_s, Rounds), "a station lost an item of its own or could not save");
     QStringList list;
     QVERIFY(ReadListFile(QDir(m_real).filePath(ListName), &list));
     QVERIFY2(list == ListAfterEdits(Rounds), "an item one station added or removed was lost");

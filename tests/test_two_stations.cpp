@@ -33,7 +33,20 @@ private slots:
 
 private:
     QProcess* startStation(const QStringList& arguments);
+    // Stations A and B playing the role for `rounds` rounds at once; true
+    // when both ended well.
+    bool runPair(const QString& role, const QString& folder, int rounds);
 };
+
+bool TestTwoStations::runPair(const QString& role, const QString& folder, int rounds) {
+    QProcess* first = startStation({role, folder, u"A"_s, QString::number(rounds)});
+    QProcess* second = startStation({role, folder, u"B"_s, QString::number(rounds)});
+    bool well = true;
+    for (QProcess* station : {first, second})
+        well = station->waitForFinished(120000) && station->exitStatus() == QProcess::NormalExit &&
+               station->exitCode() == 0 && well;
+    return well;
+}
 
 QProcess* TestTwoStations::startStation(const QStringList& arguments) {
     auto* process = new QProcess(this);
@@ -88,15 +101,8 @@ void TestTwoStations::ticketsInTheSameSecondAreAllKept() {
     constexpr int TicketRounds = 60;
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    QProcess* first = startStation({u"tickets"_s, folder.path(), u"A"_s,
-                                    QString::number(TicketRounds)});
-    QProcess* second = startStation({u"tickets"_s, folder.path(), u"B"_s,
-                                     QString::number(TicketRounds)});
-    for (QProcess* station : {first, second}) {
-        QVERIFY2(station->waitForFinished(120000), "a station did not finish");
-        QVERIFY2(station->exitStatus() == QProcess::NormalExit && station->exitCode() == 0,
-                 "a station could not save its ticket");
-    }
+    QVERIFY2(runPair(u"tickets"_s, folder.path(), TicketRounds),
+             "a station could not save its ticket");
     qsizetype listed = 0;
     const int lost = LostSameSecondTickets(folder.path(), TicketRounds, &listed);
     QVERIFY2(lost == 0, qPrintable(u"%1 of %2 tickets lost or doubled"_s.arg(lost).arg(2 * TicketRounds)));
@@ -109,15 +115,8 @@ void TestTwoStations::concurrentListEditsAreAllKept() {
     constexpr int EditRounds = 40;
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    QProcess* first = startStation({u"editor"_s, folder.path(), u"A"_s,
-                                    QString::number(EditRounds)});
-    QProcess* second = startStation({u"editor"_s, folder.path(), u"B"_s,
-                                     QString::number(EditRounds)});
-    for (QProcess* station : {first, second}) {
-        QVERIFY2(station->waitForFinished(120000), "a station did not finish");
-        QVERIFY2(station->exitStatus() == QProcess::NormalExit && station->exitCode() == 0,
-                 "a station lost an item of its own or could not save");
-    }
+    QVERIFY2(runPair(u"editor"_s, folder.path(), EditRounds),
+             "a station lost an item of its own or could not save");
     QStringList list;
     QVERIFY(ReadListFile(QDir(folder.path()).filePath(ListName), &list));
     QVERIFY2(list == ListAfterEdits(EditRounds), "an item one station added or removed was lost");

@@ -142,17 +142,24 @@ struct TemporaryFile {
     }
 };
 
-// The file a path stands for: a symbolic link's target when it has one.
+// The file a path stands for: a symbolic link's target when it has one,
+// also when that file is not there yet (an administrator's link to where the
+// file is to be).
 QByteArray ResolvedTarget(const QByteArray& path) {
     struct stat info;
     if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
         return path;
-    char* resolved = ::realpath(path.constData(), nullptr);
-    if (!resolved)
+    if (char* resolved = ::realpath(path.constData(), nullptr)) {
+        QByteArray target(resolved);
+        std::free(resolved);
+        return target;
+    }
+    QByteArray target(4096, '\0');
+    const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+    if (length <= 0 || length >= target.size())
         return path;
-    QByteArray target(resolved);
-    std::free(resolved);
-    return target;
+    target.truncate(length);
+    return target.startsWith('/') ? target : FolderOf(path) + '/' + target;
 }
 
 std::optional<QString> ReplaceFile(const QByteArray& target, const QByteArray& bytes) {

@@ -75,12 +75,17 @@ bool LooksCaught(SharedRead read, const QByteArray& bytes, EmptyFile empty) {
 bool EndsInsideLine(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return false;
+    const auto breakUnit = [](char low, char high) {
+        return high == '\0' && (low == '\n' || low == '\r');
+    };
+    const qsizetype size = bytes.size();
+    // UTF-16 by its mark: the last code unit whole, and a break.
+    if (bytes.startsWith("\xFF\xFE"))
+        return size % 2 != 0 || !breakUnit(bytes.at(size - 2), bytes.at(size - 1));
+    if (bytes.startsWith("\xFE\xFF"))
+        return size % 2 != 0 || !breakUnit(bytes.at(size - 1), bytes.at(size - 2));
     const char last = bytes.back();
-    if (last == '\n' || last == '\r')
-        return false;
-    // UTF-16 little-endian puts the break's zero byte last.
-    return !(last == '\0' && bytes.size() >= 2 &&
-             (bytes.at(bytes.size() - 2) == '\n' || bytes.at(bytes.size() - 2) == '\r'));
+    return last != '\n' && last != '\r';
 }
 
 SharedRead ReadSharedFile(const QByteArray& nativePath, QByteArray* bytes, const ReadRules& rules) {

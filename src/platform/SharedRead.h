@@ -53,5 +53,5 @@ SharedRead ReadSharedFile(const QByteArray& nativePath, QByteArray* bytes, const
 SharedRead ReadSharedFile(const QString& path, QByteArray* bytes, const ReadRules& rules);
 
 // True when the bytes end inside a line: the last line has no line break,
-// in ANSI, UTF-8 or UTF-16 of either order.
+// in ANSI or UTF-8, or in UTF-16 of either order (told by its mark).
 bool EndsInsideLine(const QByteArray& bytes);

@@ -53,7 +53,7 @@ bool PriceListDocument::removeAt(qsizetype row) {
     return true;
 }
 
-std::optional<QString> PriceListDocument::save() const {
+std::optional<QString> PriceListDocument::save() {
     const QString path = ListFilePath(*m_entry);
     return UnderUpdateLock(path, [&]() -> std::optional<QString> {
         // Read again under the lock: another station may have saved the
@@ -62,21 +62,33 @@ std::optional<QString> PriceListDocument::save() const {
         // is written as the editor has it. On a local disk an unchanged
         // stamp says so without the read; a network client may show a
         // stamp from its cache, so there the list is always read.
-        if (m_loadedStamp.exists && KernelReportsFolderChanges(path) &&
-            StampOfFile(path) == m_loadedStamp)
-            return WriteListFile(path, m_lines);
-        QStringList now;
-        const SharedRead read = ReadListLines(path, &now);
-        if (read != SharedRead::Read && read != SharedRead::Missing) {
-            const QString reason = u"The list as saved meanwhile cannot be read"_s;
-            qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
-                     qUtf16Printable(reason));
-            return reason;
+        QStringList written = m_lines;
+        const bool unchanged = m_loadedStamp.exists && KernelReportsFolderChanges(path) &&
+                               StampOfFile(path) == m_loadedStamp;
+        if (!unchanged) {
+            QStringList now;
+            const SharedRead read = ReadListLines(path, &now);
+            if (read != SharedRead::Read && read != SharedRead::Missing) {
+                const QString reason = u"The list as saved meanwhile cannot be read"_s;
+                qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
+                         qUtf16Printable(reason));
+                return reason;
+            }
+            SortByListOrder(now);
+            if (now != m_loaded)
+                written = MergeListChanges(m_loaded, m_lines, now);
         }
-        SortByListOrder(now);
-        if (now == m_loaded)
-            return WriteListFile(path, m_lines);
-        return WriteListFile(path, MergeListChanges(m_loaded, m_lines, now));
+        if (std::optional<QString> error = WriteListFile(path, written))
+            return error;
+        // What is saved, as a reader of the file takes it (trimmed), is what
+        // later changes are from: a second save must not take this one for
+        // another station's.
+        m_lines = written;
+        for (QString& line : written)
+            line = TrimBlanks(line);
+        m_loaded = std::move(written);
+        m_loadedStamp = StampOfFile(path);
+        return std::nullopt;
     });
 }
 

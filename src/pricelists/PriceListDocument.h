@@ -55,9 +55,10 @@ public:
     // Writes the lines, in order, over the entry's list file. When another
     // station saved the list since it was loaded, writes that list with this
     // document's additions and removals applied instead (MergeListChanges),
-    // so that neither station's changes are lost. Empty when saved,
-    // otherwise why not; the previous file then stays whole.
-    std::optional<QString> save() const;
+    // so that neither station's changes are lost; the document then holds
+    // the lines saved. Empty when saved, otherwise why not; the previous file
+    // then stays whole.
+    std::optional<QString> save();
 
 private:
     const CatalogueEntry* m_entry;
