@@ -10,8 +10,8 @@
 #include "platform/AtomicSave.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TextTrim.h"
 #include "platform/TextFile.h"
+#include "platform/TextTrim.h"
 #include "pricelists/Catalogue.h"
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceListDocument.h"
@@ -93,8 +93,8 @@ int RunWriter(const QString& folder, const QString& station, int rounds) {
             return Fail(u"list not saved: "_s + *error);
         // A new key every round: a write that replaced the file with a copy
         // read before another station's write would lose that key for good.
-        if (auto error = WriteProfileString(ini, Section, KeyOf(station, round),
-                                            QString::number(round)))
+        if (auto error =
+                WriteProfileString(ini, Section, KeyOf(station, round), QString::number(round)))
             return Fail(u"setting not saved: "_s + *error);
         if (auto error = SaveOrderArchive(TicketName(station, round), Ticket(station, round)))
             return Fail(u"ticket not saved: "_s + *error);
@@ -158,8 +158,8 @@ int RunSameSecondTickets(const QString& folder, const QString& station, int roun
     for (int round = 0; round < rounds; ++round) {
         QDateTime moment = RoundMoment(round);
         QString name;
-        if (auto error = SaveNewOrderArchive(u"5"_s, &moment, SameSecondTicket(station, round),
-                                             &name))
+        if (auto error =
+                SaveNewOrderArchive(u"5"_s, &moment, SameSecondTicket(station, round), &name))
             return Fail(u"ticket not saved: "_s + *error);
     }
     return 0;
@@ -258,7 +258,6 @@ QStringList SaveLeftovers(const QString& folder) {
     return QDir(folder).entryList({u".~orbisala-*"_s}, QDir::Files | QDir::Hidden);
 }
 
-
 // The archive browser of a station, shown: every ticket that appears in its
 // list is printed on a line of its own ("shown <name>"), as it appears.
 // Runs until its standard input closes.
@@ -272,10 +271,9 @@ int RunBrowser(const QString& folder) {
     QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, &browser,
                      [list](const QModelIndex&, int first, int last) {
                          for (int row = first; row <= last; ++row)
-                             std::printf("shown %s\n", qUtf8Printable(list->model()
-                                                                        ->index(row, 0)
-                                                                        .data()
-                                                                        .toString()));
+                             std::printf(
+                                 "shown %s\n",
+                                 qUtf8Printable(list->model()->index(row, 0).data().toString()));
                          std::fflush(stdout);
                      });
     std::printf("ready\n");

@@ -112,7 +112,8 @@ QProcess* TestNetworkShare::startStation(const QStringList& arguments) {
     auto* process = new QProcess(this);
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setReadChannel(QProcess::StandardOutput);
-    process->start(QCoreApplication::applicationFilePath(), QStringList{u"--station"_s} + arguments);
+    process->start(QCoreApplication::applicationFilePath(),
+                   QStringList{u"--station"_s} + arguments);
     return process;
 }
 
@@ -174,8 +175,8 @@ void TestNetworkShare::browserOnTheMountShowsTickets() {
             if (!browser->canReadLine() && !browser->waitForReadyRead(1000))
                 continue;
             while (browser->canReadLine())
-                shown = shown || QString::fromUtf8(browser->readLine()).trimmed() ==
-                                     u"shown "_s + name;
+                shown =
+                    shown || QString::fromUtf8(browser->readLine()).trimmed() == u"shown "_s + name;
         }
         QVERIFY2(shown, qPrintable(u"B's browser never showed A's ticket "_s + name));
         delays.push_back(waited.nsecsElapsed() / 1e6);

@@ -110,8 +110,6 @@ void ArchiveFollower::look(bool listAnyway) {
         m_againListing = m_againListing || listAnyway;
         return;
     }
-    if (m_watcher->directories().isEmpty())
-        watchFolder();
     // Where changes are reported, the looks only find a folder that went
     // or came back; elsewhere the entries are listed now and then anyway.
     if (!listAnyway && !m_reported && ++m_unlistedLooks >= ListEveryLooks)
@@ -133,7 +131,8 @@ void ArchiveFollower::look(bool listAnyway) {
             change = CompareArchiveNames(before, stamp.exists ? ListArchiveNames(folder)
                                                               : QVector<ArchiveName>());
         QMetaObject::invokeMethod(
-            this, [this, generation, stamp, listing, change] {
+            this,
+            [this, generation, stamp, listing, change] {
                 passDone(generation, stamp, listing, change);
             },
             Qt::QueuedConnection);

@@ -14,8 +14,8 @@ class QTimer;
 // How the archive's names changed between two looks at the folder.
 struct ArchiveChange {
     QVector<ArchiveName> names; // the names now, in the archive's order
-    QVector<int> gone;  // rows of the names before that are no longer there, ascending
-    QVector<int> added; // rows in `names` of the names that were not there, ascending
+    QVector<int> gone;          // rows of the names before that are no longer there, ascending
+    QVector<int> added;         // rows in `names` of the names that were not there, ascending
 };
 
 // The names of `before` and `now` compared by their bytes: what went, what
@@ -54,8 +54,7 @@ signals:
 private:
     void watchFolder();
     void look(bool listAnyway);
-    void passDone(int generation, const FileStamp& stamp, bool listed,
-                  const ArchiveChange& change);
+    void passDone(int generation, const FileStamp& stamp, bool listed, const ArchiveChange& change);
 
     QFileSystemWatcher* m_watcher;
     QTimer* m_settle; // gathers a burst of reported changes into one look
@@ -68,8 +67,8 @@ private:
     bool m_following = false;
     bool m_reported = false; // the system reports this folder's changes
     bool m_running = false;
-    bool m_again = false;      // a look was asked for while one ran
+    bool m_again = false; // a look was asked for while one ran
     bool m_againListing = false;
-    int m_generation = 0;      // bumped whenever m_shown is set from outside
+    int m_generation = 0; // bumped whenever m_shown is set from outside
     int m_unlistedLooks = 0;
 };

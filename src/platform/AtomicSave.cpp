@@ -35,7 +35,8 @@ QString SystemError(int code) {
 }
 
 void LogFailure(const char* what, const QByteArray& path, const QString& reason) {
-    qWarning("%s %ls: %ls", what, qUtf16Printable(QDir::toNativeSeparators(QFile::decodeName(path))),
+    qWarning("%s %ls: %ls", what,
+             qUtf16Printable(QDir::toNativeSeparators(QFile::decodeName(path))),
              qUtf16Printable(reason));
 }
 
@@ -119,7 +120,8 @@ struct TemporaryFile {
             error = SystemError(errno);
         if (!error) {
             struct stat info;
-            mode_t finalMode = mode ? *mode : (::fstat(fd, &info) == 0 ? info.st_mode & 07777 : 0644);
+            mode_t finalMode =
+                mode ? *mode : (::fstat(fd, &info) == 0 ? info.st_mode & 07777 : 0644);
             if (IsGroupShared(folder))
                 finalMode |= S_IRGRP | S_IWGRP;
             // Best effort: a share may keep its own modes and groups.
@@ -276,12 +278,9 @@ CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes,
     return outcome;
 }
 
-bool RemoveFileDurably(const QByteArray& target, QString* error) {
-    if (::unlink(target.constData()) != 0) {
-        if (error)
-            *error = SystemError(errno);
+bool RemoveFileDurably(const QByteArray& target) {
+    if (::unlink(target.constData()) != 0)
         return false;
-    }
     SyncFolder(FolderOf(target));
     return true;
 }

@@ -35,9 +35,9 @@ enum class CreateOutcome {
 CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes,
                                    QString* error = nullptr);
 
-// Deletes the file (its path in the file system's bytes) and syncs its folder. False, with the reason in *error
-// when given, when it could not be deleted.
-bool RemoveFileDurably(const QByteArray& nativePath, QString* error = nullptr);
+// Deletes the file (its path in the file system's bytes) and syncs its
+// folder. False when it could not be deleted.
+bool RemoveFileDurably(const QByteArray& nativePath);
 
 // A temporary file a save left behind when it was killed: its name, as the
 // saves give it. Such files are never data.

@@ -24,7 +24,7 @@ SharedRead ReadOnce(const QByteArray& path, QByteArray* bytes, const ReadRules& 
     if (fd < 0) {
         const int code = errno;
         return code == ENOENT || code == ENOTDIR || code == ELOOP ? SharedRead::Missing
-                                                                   : SharedRead::Failed;
+                                                                  : SharedRead::Failed;
     }
     const auto done = [fd](SharedRead outcome) {
         ::close(fd);

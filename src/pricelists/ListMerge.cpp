@@ -41,8 +41,7 @@ QStringList MergeListChanges(const QStringList& base, const QStringList& ours,
     merged.reserve(kept.size() + added.size());
     // Equal lines: those already in the list first (std::merge takes from
     // the first range on a tie).
-    std::merge(kept.cbegin(), kept.cend(), added.cbegin(), added.cend(),
-               std::back_inserter(merged),
+    std::merge(kept.cbegin(), kept.cend(), added.cbegin(), added.cend(), std::back_inserter(merged),
                [](const QString& a, const QString& b) { return ListOrder(a, b) < 0; });
     return merged;
 }
