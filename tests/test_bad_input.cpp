@@ -18,6 +18,7 @@
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
 
+#include "ListRows.h"
 #include "Seams.h"
 #include "ShellFixture.h"
 #include "TestFiles.h"
@@ -27,7 +28,6 @@
 #include <QClipboard>
 #include <QDirIterator>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -80,13 +80,6 @@ QStringList Messages(const QVector<RecordedMessage>& shown) {
     for (const RecordedMessage& message : shown)
         texts << message.text;
     return texts;
-}
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items << list->item(row)->text();
-    return items;
 }
 
 // Every entry under a folder, its subfolders included, as paths relative to it.
@@ -359,7 +352,7 @@ void TestBadInput::priceEditorFields() {
             QCOMPARE(priceField->text(), priceKept);
         } else {
             QCOMPARE(Messages(messages.shown), QStringList());
-            QCOMPARE(Items(Control<QListWidget>(window, u"lstRecords"_s)),
+            QCOMPARE(Items(Control<LineList>(window, u"lstRecords"_s)),
                      QStringList{FormatPriceListLine(nameKept, priceKept)});
         }
         Click(window, u"btnChiudi"_s);

@@ -10,6 +10,7 @@
 #include "pricelists/ListFile.h"
 #include "pricelists/PriceText.h"
 
+#include "ListRows.h"
 #include "Seams.h"
 #include "TestFiles.h"
 
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QtTest>
 
 #include <memory>
@@ -38,13 +38,6 @@ const CatalogueEntry& Pizze() {
     return CatalogueEntryOf(CourseCategory::Pizze);
 }
 
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items.append(list->item(row)->text());
-    return items;
-}
-
 QString Text(QDialog* dialog, const QString& field) {
     auto* edit = dialog->findChild<QLineEdit*>(field);
     return edit ? edit->text() : u"<no %1>"_s.arg(field);
@@ -62,26 +55,25 @@ void Press(QDialog* dialog, const QString& control) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QListWidget* List(QDialog* dialog) {
-    return dialog->findChild<QListWidget*>(u"lstRecords"_s);
+LineList* List(QDialog* dialog) {
+    return dialog->findChild<LineList*>(u"lstRecords"_s);
 }
 
 // A click on the entry that begins with `text`, as the user makes it.
 void Choose(QDialog* dialog, const QString& text) {
-    QListWidget* list = List(dialog);
-    const auto found = list->findItems(text, Qt::MatchStartsWith);
+    LineList* list = List(dialog);
+    const auto found = FindRows(list, text, Qt::MatchStartsWith);
     QVERIFY2(found.size() == 1, qPrintable(text));
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.first()).center());
-    QCOMPARE(list->selectedItems(), found);
+    list->scrollToRow(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(found.first()).center());
+    QCOMPARE(SelectedRows(list), found);
 }
 
 // A click on the list below its last entry.
 void ClickBelowEntries(QDialog* dialog) {
-    QListWidget* list = List(dialog);
+    LineList* list = List(dialog);
     const QPoint below(20, list->viewport()->height() - 5);
-    QVERIFY2(!list->itemAt(below), "the list must leave room below its entries");
+    QVERIFY2(!list->indexAt(below).isValid(), "the list must leave room below its entries");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
 }
 
@@ -198,7 +190,7 @@ void TestImportDialogs::listedInListOrder() {
                 FormatPriceListLine(u"amaro"_s, u"3,00"_s),
                 FormatPriceListLine(u"Caff\u00E8"_s, u"1,20"_s)});
     TEST_STEP(openPizze([](QDialog* dialog) {
-        QListWidget* list = List(dialog);
+        LineList* list = List(dialog);
         QCOMPARE(Items(list),
                  (QStringList{Entry(u"amaro"_s, u"3,00"_s), Entry(u"Birra"_s, u"4,00"_s),
                               Entry(u"Caff\u00E8"_s, u"1,20"_s)}));
@@ -206,11 +198,11 @@ void TestImportDialogs::listedInListOrder() {
         QCOMPARE(list->font().family(), QFont(u"Courier New"_s).family());
         QCOMPARE(list->font().pointSize(), 16);
         QVERIFY(list->uniformItemSizes());
-        QCOMPARE(list->item(0)->data(Qt::FontRole), QVariant());
+        QCOMPARE(list->model()->index(0, 0).data(Qt::FontRole), QVariant());
         QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         // Opened: nothing chosen, every field empty.
-        QCOMPARE(list->selectedItems().size(), 0);
+        QCOMPARE(SelectedRows(list).size(), 0);
         QCOMPARE(Fields(dialog), QStringList(4, QString()));
     }));
 }
@@ -330,12 +322,11 @@ void TestImportDialogs::importWithoutProductWarns() {
         QApplication::setActiveWindow(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         if (!choose.isNull()) {
-            QListWidget* list = List(dialog);
-            QCOMPARE(list->item(0)->text(), QString());
+            LineList* list = List(dialog);
+            QCOMPARE(list->text(0), QString());
             // Every entry at least 720 wide, the empty one too.
             QCOMPARE(list->sizeHintForIndex(list->model()->index(0, 0)).width(), 720);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(0)).center());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(0).center());
             QCOMPARE(Fields(dialog), (QStringList{u"1"_s, QString(), QString(), QString()}));
         }
         Press(dialog, u"btnImporta"_s);
@@ -390,12 +381,12 @@ void TestImportDialogs::tablesListed() {
         QCOMPARE(dialog->windowTitle(), u" Importazione dati tavolo"_s);
         QCOMPARE(dialog->size(), QSize(862, 560));
         QCOMPARE(dialog->findChild<QLabel*>(u"icoTitolo"_s)->text(), u"IMPORTAZIONE DATI TAVOLO"_s);
-        QListWidget* list = List(dialog);
+        LineList* list = List(dialog);
         // Compared by characters: 10 before 2.
         QCOMPARE(Items(list), (QStringList{u"1"_s, u"10"_s, u"2"_s}));
         QCOMPARE(list->font().pointSize(), 16);
         QCOMPARE(list->sizeHintForIndex(list->model()->index(0, 0)).width(), 680);
-        QCOMPARE(list->selectedItems().size(), 0);
+        QCOMPARE(SelectedRows(list).size(), 0);
     }));
 }
 
@@ -442,8 +433,8 @@ void TestImportDialogs::tableFocusOrder() {
         // A choice made with the keys, taken over only by Importa dati:
         // Enter in the list presses no button.
         QTest::keyClick(List(dialog), Qt::Key_Down);
-        QCOMPARE(List(dialog)->selectedItems().size(), 1);
-        chosen = List(dialog)->selectedItems().first()->text();
+        QCOMPARE(SelectedRows(List(dialog)).size(), 1);
+        chosen = SelectedTexts(List(dialog)).first();
         QTest::keyClick(List(dialog), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
         QVERIFY(m_tables.isEmpty());
@@ -533,7 +524,7 @@ void TestImportDialogs::escapeAndEnterLeaveDialogOpen() {
         if (!tables)
             Press(dialog, u"btnPlus"_s);
         const QStringList fields = Fields(dialog);
-        const QList<QListWidgetItem*> chosen = List(dialog)->selectedItems();
+        const QList<int> chosen = SelectedRows(List(dialog));
 
         auto* target = dialog->findChild<QWidget*>(focus);
         QVERIFY2(target, qPrintable(focus));
@@ -547,7 +538,7 @@ void TestImportDialogs::escapeAndEnterLeaveDialogOpen() {
         QCOMPARE(dialog->isVisible(), !closes);
         if (closes)
             return;
-        QCOMPARE(List(dialog)->selectedItems(), chosen);
+        QCOMPARE(SelectedRows(List(dialog)), chosen);
         QCOMPARE(Fields(dialog), fields);
         QCOMPARE(QApplication::focusWidget(), target);
     };

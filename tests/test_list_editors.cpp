@@ -10,6 +10,7 @@
 #include "widgets/Theme.h"
 
 #include "FileSizeLimit.h"
+#include "ListRows.h"
 #include "Seams.h"
 #include "ShellFixture.h"
 #include "TestFiles.h"
@@ -20,7 +21,6 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -63,7 +63,7 @@ struct Editor {
     QDialog* window = nullptr;
     QLineEdit* name = nullptr;  // txtProdotto, or txtTrova in the table list
     QLineEdit* price = nullptr; // txtPrezzo; none in the table list
-    QListWidget* list = nullptr;
+    LineList* list = nullptr;
     QPushButton* add = nullptr;
     QPushButton* remove = nullptr;
     QPushButton* print = nullptr;
@@ -84,7 +84,7 @@ Editor ControlsOf(QDialog* window, const CatalogueEntry& entry) {
     editor.name = Find<QLineEdit>(window, HasPrices(entry) ? "txtProdotto" : "txtTrova");
     if (HasPrices(entry))
         editor.price = Find<QLineEdit>(window, "txtPrezzo");
-    editor.list = Find<QListWidget>(window, "lstRecords");
+    editor.list = Find<LineList>(window, "lstRecords");
     editor.add = Find<QPushButton>(window, "btnTrova");
     editor.remove = Find<QPushButton>(window, "btnElimina");
     editor.print = Find<QPushButton>(window, "btnStampa");
@@ -93,10 +93,10 @@ Editor ControlsOf(QDialog* window, const CatalogueEntry& entry) {
     return editor;
 }
 
-QStringList Shown(const QListWidget* list) {
+QStringList Shown(const LineList* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+        texts << list->text(i);
     return texts;
 }
 
@@ -398,7 +398,7 @@ void TestListEditors::windowAsOpened() {
 
         // The list: sorted, nothing selected, one monospaced black face.
         QCOMPARE(Shown(editor.list), (QStringList{u"acqua"_s, u"Birra"_s}));
-        QVERIFY(editor.list->selectedItems().isEmpty());
+        QVERIFY(SelectedRows(editor.list).isEmpty());
         QCOMPARE(editor.list->size(), QSize(801, 273));
         QCOMPARE(editor.list->font().family(), u"Courier New"_s);
         QCOMPARE(editor.list->font().pointSize(), 12);
@@ -828,11 +828,11 @@ void TestListEditors::escapeAndEnterLeaveWindowOpen() {
         // all a wrong key could lose or add to.
         AddByMouse(editor, u"Zuppa"_s, u"7"_s);
         QTest::mouseClick(editor.list->viewport(), Qt::LeftButton, {},
-                          editor.list->visualItemRect(editor.list->item(1)).center());
+                          editor.list->rowRect(1).center());
         Type(editor.name, u"Bianca"_s);
         const QStringList shown = Shown(editor.list);
         QCOMPARE(shown.size(), 3);
-        const QList<QListWidgetItem*> selected = editor.list->selectedItems();
+        const QList<int> selected = SelectedRows(editor.list);
         QCOMPARE(selected.size(), 1);
 
         QWidget* target = Find<QWidget>(editor.window, qPrintable(focus));
@@ -844,7 +844,7 @@ void TestListEditors::escapeAndEnterLeaveWindowOpen() {
         if (closes)
             return;
         QCOMPARE(Shown(editor.list), shown);
-        QCOMPARE(editor.list->selectedItems(), selected);
+        QCOMPARE(SelectedRows(editor.list), selected);
         QCOMPARE(editor.name->text(), u"Bianca"_s);
         if (editor.price)
             QCOMPARE(editor.price->text(), u"0,00"_s);
@@ -976,14 +976,14 @@ void TestListEditors::deleteSelectedItem() {
 
         Click(editor.list->viewport()); // the focus, not yet an item
         QTest::mouseClick(editor.list->viewport(), Qt::LeftButton, {},
-                          editor.list->visualItemRect(editor.list->item(1)).center());
-        QCOMPARE(editor.list->selectedItems().size(), 1);
+                          editor.list->rowRect(1).center());
+        QCOMPARE(SelectedRows(editor.list).size(), 1);
         Click(editor.remove);
         QCOMPARE(Shown(editor.list), (QStringList{u"A"_s, u"C"_s}));
         QCOMPARE(ReadBytes(ListFilePath(entry)), before);
 
         // Nothing is selected after a deletion: a second press warns.
-        QVERIFY(editor.list->selectedItems().isEmpty());
+        QVERIFY(SelectedRows(editor.list).isEmpty());
         Click(editor.remove);
         QCOMPARE(m_messages->shown.size(), 2);
         QCOMPARE(editor.list->count(), 2);

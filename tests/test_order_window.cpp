@@ -17,6 +17,7 @@
 #include "pricelists/PriceText.h"
 
 #include "FileSizeLimit.h"
+#include "ListRows.h"
 #include "Seams.h"
 #include "ShellFixture.h"
 #include "TestFiles.h"
@@ -25,7 +26,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -68,13 +68,6 @@ QString Negroni() {
     return BuildOrderLine(u"1"_s, u"Negroni"_s, u"6,00"_s);
 }
 
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items.append(list->item(row)->text());
-    return items;
-}
-
 QByteArray CrLfBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
@@ -104,11 +97,10 @@ QString FieldText(QWidget* window, const QString& field) {
 
 // In an import dialog: a click on the entry that begins with `text`.
 void Choose(QDialog* dialog, const QString& text) {
-    auto* list = dialog->findChild<QListWidget*>(u"lstRecords"_s);
-    const auto found = list->findItems(text, Qt::MatchStartsWith);
+    auto* list = dialog->findChild<LineList*>(u"lstRecords"_s);
+    const auto found = FindRows(list, text, Qt::MatchStartsWith);
     QVERIFY2(found.size() == 1, qPrintable(text));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.first()).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(found.first()).center());
 }
 
 // The pointer moves over a control: the move reaches the widget the window
@@ -168,7 +160,7 @@ private slots:
     void mailTexts();
 
 private:
-    QListWidget* list() const { return m_window->findChild<QListWidget*>(u"lstRecords"_s); }
+    LineList* list() const { return m_window->findChild<LineList*>(u"lstRecords"_s); }
     QString field(const QString& name) const { return FieldText(m_window.get(), name); }
     void show() {
         m_window->showKept();
@@ -224,7 +216,7 @@ void TestOrderWindow::typicalOrderRoad() {
     // The pizza list looked at and left.
     shell.onDialog = [](QDialog* dialog) {
         QCOMPARE(dialog->objectName(), u"TfrmImportaPizze"_s);
-        QCOMPARE(dialog->findChild<QListWidget*>(u"lstRecords"_s)->count(), 2);
+        QCOMPARE(dialog->findChild<LineList*>(u"lstRecords"_s)->count(), 2);
         Click(dialog, u"btnChiudi"_s);
     };
     TEST_STEP(Click(window, u"btnPizze"_s));
@@ -248,7 +240,7 @@ void TestOrderWindow::typicalOrderRoad() {
         Click(dialog, u"btnImporta"_s);
     };
     TEST_STEP(Click(window, u"cmdAperitivi"_s));
-    auto* lines = window->findChild<QListWidget*>(u"lstRecords"_s);
+    auto* lines = window->findChild<LineList*>(u"lstRecords"_s);
     QCOMPARE(Items(lines), (QStringList{Spritz(), Negroni()}));
     QCOMPARE(FieldText(window, u"txtTotale"_s), u"---"_s);
 
@@ -627,14 +619,16 @@ void TestOrderWindow::takenNameMovesToNextFreeSecond() {
     m_messages->answers.enqueue(true);
     click(u"cmdStampa"_s);
     QCOMPARE(m_prints->printed.size(), 1);
-    QCOMPARE(TextsOf(m_prints->printed[0].pages, u"txtTitolo"_s),
-             QVector<QString>{u"Comanda al tavolo 5 del giorno "_s + date + u" alle ore "_s + time});
+    QCOMPARE(
+        TextsOf(m_prints->printed[0].pages, u"txtTitolo"_s),
+        QVector<QString>{u"Comanda al tavolo 5 del giorno "_s + date + u" alle ore "_s + time});
     QString subject;
     m_dialogs->driver = [&subject](QDialog* dialog) {
         subject = FieldText(dialog, u"txtOggetto"_s);
     };
     click(u"cmdInvia"_s);
-    QCOMPARE(subject, u"Ordinazione tavolo 5 del giorno "_s + date + u" alle ore "_s + time.left(5));
+    QCOMPARE(subject,
+             u"Ordinazione tavolo 5 del giorno "_s + date + u" alle ore "_s + time.left(5));
 }
 
 void TestOrderWindow::tableFieldKeys_data() {
@@ -686,8 +680,7 @@ void TestOrderWindow::deleteLine() {
     QCOMPARE(list()->count(), 3);
     QCOMPARE(field(u"txtTotale"_s), u"20,00"_s);
 
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                      list()->visualItemRect(list()->item(1)).center());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->rowRect(1).center());
     click(u"btnElimina"_s);
     QCOMPARE(Items(list()), (QStringList{Spritz(), Spritz()}));
     QCOMPARE(field(u"txtTotale"_s), u"---"_s);

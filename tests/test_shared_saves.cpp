@@ -5,6 +5,7 @@
 // editors of one list keep each other's changes. Also how the archive
 // browser tells which tickets came and went.
 #include "archive/ArchiveFollower.h"
+#include "archive/ArchiveListModel.h"
 #include "archive/OrderArchive.h"
 #include "platform/AtomicSave.h"
 #include "platform/Formatting.h"
@@ -27,6 +28,7 @@
 #include <chrono>
 #include <ctime>
 #include <functional>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -327,17 +329,17 @@ qsizetype RowOf(const PriceListDocument& document, const QString& line) {
 // Names whose bytes are the texts in Latin-1, shown as the file system's
 // names decode: bytes that are no UTF-8 show as U+FFFD, so two files can
 // show the same text.
-QVector<ArchiveName> ArchiveNames(const QStringList& latin1) {
-    QVector<ArchiveName> names;
+ArchiveNames NamesOf(const QStringList& latin1) {
+    ArchiveNames names;
     for (const QString& name : latin1)
-        names.append({name.toLatin1(), QFile::decodeName(name.toLatin1())});
+        names.append(name.toLatin1());
     return names;
 }
 
-QList<QByteArray> FilesOf(const QVector<ArchiveName>& names) {
+QList<QByteArray> FilesOf(const ArchiveNames& names) {
     QList<QByteArray> files;
-    for (const ArchiveName& name : names)
-        files.append(name.file);
+    for (qsizetype row = 0; row < names.size(); ++row)
+        files.append(names.file(row).toByteArray());
     return files;
 }
 
@@ -1069,7 +1071,7 @@ void TestSharedSaves::documentSavedTwiceWritesItsLinesOnce() {
 // --- the archive browser's rows -----------------------------------------------
 
 void TestSharedSaves::compareArchiveNames_data() {
-    // The names' bytes, in Latin-1 (ArchiveNames).
+    // The names' bytes, in Latin-1 (NamesOf).
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("now");
     QTest::addColumn<int>("gone");  // how many rows went
@@ -1109,9 +1111,9 @@ void TestSharedSaves::compareArchiveNames() {
     QFETCH(QStringList, now);
     QFETCH(int, gone);
     QFETCH(int, added);
-    const ArchiveChange change = CompareArchiveNames(ArchiveNames(before), ArchiveNames(now));
+    const ArchiveChange change = CompareArchiveNames(NamesOf(before), NamesOf(now));
 
-    QCOMPARE(FilesOf(change.names), FilesOf(ArchiveNames(now)));
+    QCOMPARE(FilesOf(change.names), FilesOf(NamesOf(now)));
     QCOMPARE(change.gone.size(), gone);
     QCOMPARE(change.added.size(), added);
     QVERIFY2(std::is_sorted(change.gone.cbegin(), change.gone.cend()) &&
@@ -1121,21 +1123,33 @@ void TestSharedSaves::compareArchiveNames() {
                  std::adjacent_find(change.added.cbegin(), change.added.cend()) ==
                      change.added.cend(),
              "added rows not ascending: the window inserts at the wrong rows");
-    // The window's own steps: the gone rows taken out from the last, then the
-    // added names put in at their rows from the first.
-    QVector<ArchiveName> shown = ArchiveNames(before);
-    for (auto row = change.gone.crbegin(); row != change.gone.crend(); ++row) {
-        QVERIFY2(*row >= 0 && *row < shown.size(), "a gone row outside the list");
-        shown.removeAt(*row);
-    }
-    for (const int row : change.added) {
-        QVERIFY2(row >= 0 && row <= shown.size() && row < change.names.size(),
-                 "an added row outside the list");
-        shown.insert(row, change.names.at(row));
-    }
-    QVERIFY2(FilesOf(shown) == FilesOf(ArchiveNames(now)),
+    // The window's rows moved one run at a time, as a view sees them: each
+    // row taken out or put in where the model says, read as it goes in.
+    ArchiveListModel model;
+    model.setNames(NamesOf(before));
+    QList<QByteArray> shown = FilesOf(model.names());
+    bool outside = false;
+    connect(&model, &QAbstractItemModel::rowsRemoved, this,
+            [&](const QModelIndex&, int first, int last) {
+                outside = outside || first < 0 || last >= shown.size();
+                if (!outside)
+                    shown.remove(first, last - first + 1);
+            });
+    connect(&model, &QAbstractItemModel::rowsInserted, this,
+            [&](const QModelIndex&, int first, int last) {
+                outside =
+                    outside || first < 0 || first > shown.size() || last >= model.rowCount();
+                for (int row = first; !outside && row <= last; ++row)
+                    shown.insert(row, model.names().file(row).toByteArray());
+            });
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    model.follow(change, std::numeric_limits<int>::max());
+    QVERIFY2(!outside, "a row taken out or put in outside the list");
+    QCOMPARE(resets.count(), 0);
+    QVERIFY2(shown == FilesOf(NamesOf(now)),
              qPrintable(u"the window's rows after the change are not the folder's files: "_s +
-                        QString::fromLatin1(FilesOf(shown).join(" | "))));
+                        QString::fromLatin1(shown.join(" | "))));
+    QCOMPARE(FilesOf(model.names()), FilesOf(NamesOf(now)));
 }
 
 QTEST_GUILESS_MAIN(TestSharedSaves)

@@ -34,6 +34,7 @@
 #include "archive/OrderArchive.h"
 #include "orders/Ordinazioni.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -41,7 +42,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QPainter>
@@ -194,11 +194,13 @@ QMap<QString, std::function<void()>> DialogOpeners() {
              const CatalogueEntry& pizze = WriteSamplePizzaList();
              const ModalHook save = SetModalHook({});
              SetModalHook([save](QDialog* dialog) {
-                 if (auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstRecords")))
-                     if (const auto found =
-                             list->findItems(QStringLiteral("Diavola"), Qt::MatchStartsWith);
+                 if (auto* list =
+                         dialog->findChild<QAbstractItemView*>(QStringLiteral("lstRecords")))
+                     if (const QModelIndexList found = list->model()->match(
+                             list->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Diavola"),
+                             1, Qt::MatchStartsWith);
                          !found.isEmpty())
-                         list->setCurrentItem(found.first());
+                         list->setCurrentIndex(found.first());
                  if (auto* plus = dialog->findChild<QAbstractButton*>(QStringLiteral("btnPlus")))
                      plus->click();
                  save(dialog);

@@ -1,6 +1,7 @@
 #include "archive/ApriOrdinazioni.h"
 
 #include "archive/ArchiveFollower.h"
+#include "archive/ArchiveListModel.h"
 #include "archive/Comanda_in_Lettura.h"
 #include "archive/OrderArchive.h"
 #include "help/HelpWindows.h"
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,7 +62,7 @@ QPushButton* FootButton(const QString& name, const QString& text, const QString&
 
 TfrmApriOrdinazioni::TfrmApriOrdinazioni()
     : KeptWindow(u"TfrmApriOrdinazioni"_s, u" Orbisala - Visualizzazione comande in archivio"_s),
-      m_follower(new ArchiveFollower(this)) {
+      m_follower(new ArchiveFollower(this)), m_names(new ArchiveListModel(this)) {
     auto* icoTitolo =
         new Banner(u"icoTitolo"_s, u"Visualizzazione comande in archivio"_s, 26, this);
     QLabel* lblIstruzioni = InstructionLine(
@@ -76,9 +76,9 @@ TfrmApriOrdinazioni::TfrmApriOrdinazioni()
     auto* shpLista = new QWidget(this);
     shpLista->setObjectName(u"shpLista"_s);
     Theme::ApplyLook(shpLista, Theme::Look::WhitePanel);
-    // The names in one font set on the list, every item as tall as the
-    // first: twenty thousand tickets list at once.
-    lstFiles = LineList(u"lstFiles"_s, shpLista);
+    // The names in one font set on the list, every row as tall as the
+    // first: two hundred thousand tickets list at once.
+    lstFiles = new LineList(u"lstFiles"_s, shpLista, m_names);
     lstFiles->setFont(Theme::CourierNew(14));
     lblCreati = new QLabel(u"Sono state archiviate 0 comande."_s, shpLista);
     lblCreati->setObjectName(u"lblCreati"_s);
@@ -128,6 +128,9 @@ void TfrmApriOrdinazioni::FormShow() {
 }
 
 void TfrmApriOrdinazioni::FormClose() {
+    // Left for the start window: the names go, the next show lists the
+    // folder afresh.
+    m_names->clear();
     emit closed();
 }
 
@@ -138,24 +141,15 @@ void TfrmApriOrdinazioni::hideEvent(QHideEvent* event) {
         m_follower->stop();
 }
 
-QVector<ArchiveName> TfrmApriOrdinazioni::FillList() {
-    ShowNames(ListArchiveNames(ProgramFolder()));
+ArchiveNames TfrmApriOrdinazioni::FillList() {
+    m_names->setNames(ListArchiveNames(ProgramFolder()));
     // As filled afresh: nothing selected, nothing current, the top in view.
     lstFiles->selectionModel()->clear();
     lstFiles->scrollToTop();
     ShowCount();
     if (m_follower->following())
-        m_follower->rebase(m_names);
-    return m_names;
-}
-
-void TfrmApriOrdinazioni::ShowNames(const QVector<ArchiveName>& names) {
-    QStringList shown;
-    shown.reserve(names.size());
-    for (const ArchiveName& name : names)
-        shown.append(name.shown);
-    ShowLines(lstFiles, shown);
-    m_names = names;
+        m_follower->rebase(m_names->names());
+    return m_names->names();
 }
 
 void TfrmApriOrdinazioni::ShowCount() {
@@ -164,39 +158,27 @@ void TfrmApriOrdinazioni::ShowCount() {
 
 void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
     const std::optional<ArchiveName> chosen = SelectedName();
-    if (change.gone.size() + change.added.size() > MaxSingleChanges) {
-        ShowNames(change.names);
-    } else {
-        // Rows taken out and put in one by one: the other items, the
-        // selection and the scrolled position stay as they are. With the
-        // gone rows out, every name before an added one is listed by the
-        // time that one goes in: its row in the folder's order is its row.
-        std::for_each(change.gone.crbegin(), change.gone.crend(),
-                      [this](int row) { delete lstFiles->takeItem(row); });
-        for (const int row : change.added)
-            lstFiles->insertItem(row, change.names.at(row).shown);
-        m_names = change.names;
-    }
+    m_names->follow(change, MaxSingleChanges);
     // The selection stays on its file while the file is there, and never
     // passes to a neighbour when it goes: a press of "Elimina comanda" must
     // not reach a ticket the user did not choose.
     if (chosen && SelectedName() != chosen) {
-        const int row = int(m_names.indexOf(*chosen));
+        const int row = int(m_names->names().indexOf(chosen->file));
         if (row < 0) {
             lstFiles->clearSelection();
         } else {
-            lstFiles->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-            lstFiles->scrollToItem(lstFiles->item(row));
+            lstFiles->setCurrentRow(row);
+            lstFiles->scrollToRow(row);
         }
     }
     ShowCount();
 }
 
 std::optional<ArchiveName> TfrmApriOrdinazioni::SelectedName() const {
-    const QModelIndexList selected = lstFiles->selectionModel()->selectedIndexes();
-    if (selected.isEmpty() || selected.first().row() >= m_names.size())
+    const int row = lstFiles->selectedRow();
+    if (row < 0 || row >= m_names->names().size())
         return std::nullopt;
-    return m_names.at(selected.first().row());
+    return m_names->names().at(row);
 }
 
 void TfrmApriOrdinazioni::btnApriClick() {

@@ -3,14 +3,13 @@
 #include "archive/OrderArchive.h"
 #include "widgets/KeptWindow.h"
 
-#include <QVector>
-
 #include <optional>
 
 class ArchiveFollower;
+class ArchiveListModel;
 struct ArchiveChange;
+class LineList;
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 // The archive browser: the tickets saved in the program folder, listed by
@@ -40,9 +39,7 @@ protected:
 private:
     // The list as the folder holds it, nothing selected, the count
     // following; the names shown.
-    QVector<ArchiveName> FillList();
-    // The items made the names' shown texts, the rows' files the names.
-    void ShowNames(const QVector<ArchiveName>& names);
+    ArchiveNames FillList();
     // The list brought in line with the folder after a change seen there,
     // the selection staying on its file while that file exists.
     void FollowFolder(const ArchiveChange& change);
@@ -50,12 +47,12 @@ private:
 
     std::optional<ArchiveName> SelectedName() const;
 
-    QListWidget* lstFiles;
+    LineList* lstFiles;
     QLabel* lblCreati;
     QPushButton* btnApri;
     QPushButton* btnElimina;
     QPushButton* btnAnnulla;
 
     ArchiveFollower* m_follower;
-    QVector<ArchiveName> m_names; // the file of every row, in the list's order
+    ArchiveListModel* m_names; // the file of every row, in the list's order
 };

@@ -20,31 +20,33 @@ constexpr int ListEveryLooks = 10;
 
 } // namespace
 
-ArchiveChange CompareArchiveNames(const QVector<ArchiveName>& before, QVector<ArchiveName> now) {
+ArchiveChange CompareArchiveNames(const ArchiveNames& before, ArchiveNames now) {
     ArchiveChange change;
     if (before == now) {
         change.names = std::move(now);
         return change;
     }
-    QHash<QByteArray, int> countBefore;
+    // Counted by their bytes, which both lists hold in blocks that outlive
+    // the counts: no name is copied.
+    QHash<QByteArrayView, int> countBefore;
     countBefore.reserve(before.size());
-    for (const ArchiveName& name : before)
-        ++countBefore[name.file];
-    QHash<QByteArray, int> countNow;
+    for (qsizetype row = 0; row < before.size(); ++row)
+        ++countBefore[before.file(row)];
+    QHash<QByteArrayView, int> countNow;
     countNow.reserve(now.size());
-    for (const ArchiveName& name : now)
-        ++countNow[name.file];
-    for (int row = 0; row < before.size(); ++row) {
-        auto at = countNow.find(before.at(row).file);
+    for (qsizetype row = 0; row < now.size(); ++row)
+        ++countNow[now.file(row)];
+    for (qsizetype row = 0; row < before.size(); ++row) {
+        auto at = countNow.find(before.file(row));
         if (at == countNow.end() || at.value() == 0)
-            change.gone.append(row);
+            change.gone.append(int(row));
         else
             --at.value();
     }
-    for (int row = 0; row < now.size(); ++row) {
-        auto at = countBefore.find(now.at(row).file);
+    for (qsizetype row = 0; row < now.size(); ++row) {
+        auto at = countBefore.find(now.file(row));
         if (at == countBefore.end() || at.value() == 0)
-            change.added.append(row);
+            change.added.append(int(row));
         else
             --at.value();
     }
@@ -69,7 +71,7 @@ ArchiveFollower::~ArchiveFollower() {
     m_pool.waitForDone();
 }
 
-void ArchiveFollower::start(const QString& folder, const QVector<ArchiveName>& shown) {
+void ArchiveFollower::start(const QString& folder, const ArchiveNames& shown) {
     stop();
     m_folder = folder;
     m_following = true;
@@ -79,7 +81,7 @@ void ArchiveFollower::start(const QString& folder, const QVector<ArchiveName>& s
     m_poll->start();
 }
 
-void ArchiveFollower::rebase(const QVector<ArchiveName>& shown) {
+void ArchiveFollower::rebase(const ArchiveNames& shown) {
     m_shown = shown;
     ++m_generation;
 }
@@ -119,7 +121,7 @@ void ArchiveFollower::look(bool listAnyway) {
     m_running = true;
     const int generation = m_generation;
     const QString folder = m_folder;
-    const QVector<ArchiveName> before = m_shown;
+    const ArchiveNames before = m_shown;
     const FileStamp last = m_stamp;
     m_pool.start([this, generation, folder, before, last, listAnyway] {
         const FileStamp stamp = StampOfFolder(folder);
@@ -128,8 +130,8 @@ void ArchiveFollower::look(bool listAnyway) {
         const bool listing = listAnyway || stamp != last || stamp.modifiedSeconds == 0;
         ArchiveChange change;
         if (listing)
-            change = CompareArchiveNames(before, stamp.exists ? ListArchiveNames(folder)
-                                                              : QVector<ArchiveName>());
+            change = CompareArchiveNames(before,
+                                         stamp.exists ? ListArchiveNames(folder) : ArchiveNames());
         QMetaObject::invokeMethod(
             this,
             [this, generation, stamp, listing, change] {
@@ -154,9 +156,7 @@ void ArchiveFollower::passDone(int generation, const FileStamp& stamp, bool list
         }
         m_stamp = stamp;
         if (listed && (!change.gone.isEmpty() || !change.added.isEmpty())) {
-            // The names before are let go on the listing's thread: freeing
-            // two hundred thousand texts would cost the window a frame.
-            m_pool.start([before = std::exchange(m_shown, change.names)] {});
+            m_shown = change.names;
             emit changed(change);
         }
     }

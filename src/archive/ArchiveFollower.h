@@ -13,14 +13,14 @@ class QTimer;
 
 // How the archive's names changed between two looks at the folder.
 struct ArchiveChange {
-    QVector<ArchiveName> names; // the names now, in the archive's order
-    QVector<int> gone;          // rows of the names before that are no longer there, ascending
-    QVector<int> added;         // rows in `names` of the names that were not there, ascending
+    ArchiveNames names; // the names now, in the archive's order
+    QVector<int> gone;  // rows of the names before that are no longer there, ascending
+    QVector<int> added; // rows in `names` of the names that were not there, ascending
 };
 
 // The names of `before` and `now` compared by their bytes: what went, what
 // came.
-ArchiveChange CompareArchiveNames(const QVector<ArchiveName>& before, QVector<ArchiveName> now);
+ArchiveChange CompareArchiveNames(const ArchiveNames& before, ArchiveNames now);
 
 // Follows the archive folder while a window shows its tickets: tickets
 // saved or deleted by any station appear as a change, whatever the folder's
@@ -41,9 +41,9 @@ public:
     ~ArchiveFollower() override;
 
     // Follows `folder` from the names shown now.
-    void start(const QString& folder, const QVector<ArchiveName>& shown);
+    void start(const QString& folder, const ArchiveNames& shown);
     // The window filled its list afresh: later changes are from these names.
-    void rebase(const QVector<ArchiveName>& shown);
+    void rebase(const ArchiveNames& shown);
     void stop();
 
     bool following() const { return m_following; }
@@ -62,7 +62,7 @@ private:
     QThreadPool m_pool;
 
     QString m_folder;
-    QVector<ArchiveName> m_shown;
+    ArchiveNames m_shown;
     FileStamp m_stamp;
     bool m_following = false;
     bool m_reported = false; // the system reports this folder's changes

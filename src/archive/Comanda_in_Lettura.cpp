@@ -11,13 +11,13 @@
 #include "widgets/InfoBar.h"
 #include "widgets/KeptWindow.h"
 #include "widgets/LineList.h"
+#include "widgets/LineModel.h"
 #include "widgets/Theme.h"
 
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -73,9 +73,8 @@ TfrmComanda_in_Lettura::TfrmComanda_in_Lettura(QWidget* owner)
     lblFile->setObjectName(u"lblFile"_s);
     lblFile->hide();
 
-    lstRecords = LineList(u"lstRecords"_s, this);
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords = new LineList(u"lstRecords"_s, this);
+    lstRecords->showScrollBars();
 
     btnTotale =
         Button(u"btnTotale"_s, u"Calcola totale >>"_s, u"calcola"_s, ButtonLook::Light, this);
@@ -154,16 +153,12 @@ void TfrmComanda_in_Lettura::FormShow() {
         return;
     for (QString& line : lines)
         line = TrimBlanks(line);
-    ShowLines(lstRecords, lines);
-    SetItemWidth(lstRecords, ItemWidth);
+    lstRecords->showLines(lines);
+    lstRecords->setItemWidth(ItemWidth);
 }
 
 QStringList TfrmComanda_in_Lettura::Lines() const {
-    QStringList lines;
-    lines.reserve(lstRecords->count());
-    for (int row = 0; row < lstRecords->count(); ++row)
-        lines.append(lstRecords->item(row)->text());
-    return lines;
+    return lstRecords->lines()->lines();
 }
 
 void TfrmComanda_in_Lettura::btnTotaleClick() {

@@ -8,7 +8,7 @@
 class InfoBar;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class LineList;
 class QPushButton;
 
 // The read-only viewer of one archived ticket: its lines as saved, the total
@@ -40,7 +40,7 @@ private:
 
     QLabel* lblNome;
     QLabel* lblFile;
-    QListWidget* lstRecords;
+    LineList* lstRecords;
     QLineEdit* txtTotale;
     QPushButton* btnTotale;
     QPushButton* cmdStampa;

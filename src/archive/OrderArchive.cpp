@@ -45,60 +45,6 @@ bool IsPortableFileName(const QString& name) {
     return !name.isEmpty() && name.isValidUtf16();
 }
 
-// The archive files of the folder in the order the file system gives them,
-// straight from readdir, whose entries carry their type: only entries of
-// unknown type are looked at one by one (with lstat, so a link stays a
-// link).
-QVector<ArchiveName> UnsortedArchiveNames(const QString& folder) {
-    QVector<ArchiveName> names;
-    DIR* dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = readdir(dir)) {
-        const size_t length = std::strlen(entry->d_name);
-        // The pass that lists the tickets also clears what killed saves left.
-        if (IsSaveLeftoverName(entry->d_name)) {
-            RemoveStaleSaveLeftover(dirfd(dir), entry->d_name);
-            continue;
-        }
-        if (length < 4 || qstrnicmp(entry->d_name + length - 4, ".eur", 4) != 0)
-            continue;
-        bool isFile = entry->d_type == DT_REG;
-        if (entry->d_type == DT_UNKNOWN) {
-            struct stat info;
-            isFile = fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-                     S_ISREG(info.st_mode);
-        }
-        if (isFile) {
-            QByteArray file(entry->d_name, qsizetype(length));
-            QString shown = QFile::decodeName(file);
-            names.append({std::move(file), std::move(shown)});
-        }
-    }
-    closedir(dir);
-    return names;
-}
-
-// The name with its letters in one case, for ordering. Plain ASCII letters
-// are folded inline, which QString::toCaseFolded makes several times slower
-// over twenty thousand names.
-QString FoldedKey(const QString& name) {
-    QString key(name.size(), Qt::Uninitialized);
-    QChar* folded = key.data();
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t c = name.at(i).unicode();
-        if (c < 0x80) {
-            folded[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
-            continue;
-        }
-        const char32_t one = QChar::toCaseFolded(char32_t(c));
-        if (QChar::isSurrogate(c) || QChar::requiresSurrogates(one))
-            return name.toCaseFolded();
-        folded[i] = QChar(char16_t(one));
-    }
-    return key;
-}
-
 } // namespace
 
 QString ArchiveFileName(const QString& table, const QString& date, const QString& time) {
@@ -156,45 +102,6 @@ std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* mome
     qWarning("Cannot save the ticket of table %ls: %ls", qUtf16Printable(table),
              qUtf16Printable(reason));
     return reason;
-}
-
-QVector<ArchiveName> ListArchiveNames(const QString& folder) {
-    // One unsorted pass over the folder, then one sort on a key folded once
-    // per name: sorting through QDir folds both names at every comparison.
-    struct Entry {
-        QString key;
-        ArchiveName name;
-    };
-    std::vector<Entry> entries;
-    for (ArchiveName& name : UnsortedArchiveNames(folder)) {
-        QString key = FoldedKey(name.shown);
-        entries.push_back({std::move(key), std::move(name)});
-    }
-    // Names that differ only in case, or only in bytes the text cannot
-    // show, keep one order on every station.
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        if (const int byKey = a.key.compare(b.key))
-            return byKey < 0;
-        if (const int byText = a.name.shown.compare(b.name.shown))
-            return byText < 0;
-        return a.name.file < b.name.file;
-    });
-    QVector<ArchiveName> names;
-    names.reserve(qsizetype(entries.size()));
-    for (Entry& entry : entries)
-        names.append(std::move(entry.name));
-    return names;
-}
-
-QStringList ListOrderArchivesIn(const QString& folder) {
-    QStringList shown;
-    for (const ArchiveName& name : ListArchiveNames(folder))
-        shown.append(name.shown);
-    return shown;
-}
-
-QStringList ListOrderArchives() {
-    return ListOrderArchivesIn(ProgramFolder());
 }
 
 QByteArray ArchiveFilePath(const ArchiveName& name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/ArchiveListing.h"
+#include "archive/ArchiveNames.h"
 #include "platform/SharedRead.h"
 
 #include <QByteArray>
@@ -31,30 +33,6 @@ std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringLi
 // Empty when saved, otherwise why it was not; *moment then stays.
 std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* moment,
                                            const QStringList& lines, QString* fileName);
-
-// One archive file as a listing finds it: its name as the file system gives
-// it (bytes, which need not be valid UTF-8: a copy from another station's
-// code page) and the text shown for it. Two files may show the same text;
-// the bytes always tell them apart and reach the one file listed.
-struct ArchiveName {
-    QByteArray file;
-    QString shown;
-
-    bool operator==(const ArchiveName& other) const { return file == other.file; }
-    bool operator!=(const ArchiveName& other) const { return file != other.file; }
-};
-
-// The archive files of the folder: the regular files directly in it whose
-// names end in ".eur" in any case (links, FIFOs, sockets, devices and
-// folders are no tickets), sorted on their shown names without regard to
-// case, in one pass over the folder. The pass also removes what killed
-// saves left behind (RemoveStaleSaveLeftover). An unreadable folder gives
-// none. Safe from any thread.
-QVector<ArchiveName> ListArchiveNames(const QString& folder);
-
-// The shown names of the program folder's archive files, in that order.
-QStringList ListOrderArchives();
-QStringList ListOrderArchivesIn(const QString& folder);
 
 // The path of a listed archive file of the program folder, in the file
 // system's bytes.

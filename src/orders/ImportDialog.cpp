@@ -10,7 +10,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -54,9 +53,9 @@ ImportDialog::ImportDialog(const CatalogueEntry& entry, const QString& instructi
     Theme::ApplyLook(shpLista, Theme::Look::WhitePanel);
     // One font for the whole list, set once: the entries are drawn in it
     // without a font of their own.
-    lstRecords = LineList(u"lstRecords"_s, shpLista);
+    lstRecords = new LineList(u"lstRecords"_s, shpLista);
     lstRecords->setFont(Theme::CourierNew(16));
-    ShowScrollBars(lstRecords);
+    lstRecords->showScrollBars();
     auto* listColumn = new QVBoxLayout(shpLista);
     listColumn->setContentsMargins(14, 10, 14, 10);
     listColumn->addWidget(lstRecords);
@@ -95,10 +94,10 @@ void ImportDialog::setFieldsArea(QWidget* area) {
 }
 
 std::optional<QString> ImportDialog::SelectedText() const {
-    const QList<QListWidgetItem*> selected = lstRecords->selectedItems();
-    if (selected.isEmpty())
+    const int row = lstRecords->selectedRow();
+    if (row < 0)
         return std::nullopt;
-    return selected.first()->text();
+    return lstRecords->text(row);
 }
 
 void ImportDialog::FormShow() {
@@ -107,12 +106,12 @@ void ImportDialog::FormShow() {
     if (read == SharedRead::TooLarge)
         plain(this, TooLargeListMessage);
     // Sorted once by the document, inserted in one go.
-    ShowLines(lstRecords, m_document.lines());
-    SetItemWidth(lstRecords, m_itemWidth);
+    lstRecords->showLines(m_document.lines());
+    lstRecords->setItemWidth(m_itemWidth);
 }
 
 void ImportDialog::FormClose() {
-    lstRecords->clear();
+    lstRecords->showLines({});
     m_document.clear();
 }
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-class QListWidget;
+class LineList;
 class QPushButton;
 class QVBoxLayout;
 
@@ -42,7 +42,7 @@ protected:
     void FormShow() override;
     void FormClose() override;
 
-    QListWidget* lstRecords;
+    LineList* lstRecords;
     QPushButton* btnImporta;
     QPushButton* btnChiudi;
 

@@ -6,15 +6,16 @@
 #include "platform/ModalDialogs.h"
 #include "platform/TextTrim.h"
 #include "pricelists/PriceText.h"
+#include "widgets/LineList.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 
 #include <limits>
@@ -92,7 +93,7 @@ TfrmImporta::TfrmImporta(const CatalogueEntry& entry, AppendOrderLine appendLine
     lstRecords->viewport()->installEventFilter(this);
     // A choice made with the arrow keys counts as a click, as a mouse press
     // on an entry does before its release.
-    connect(lstRecords, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(lstRecords->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (SelectedText())
             lstRecordsClick();
     });

@@ -19,6 +19,7 @@
 #include "widgets/Controls.h"
 #include "widgets/InfoBar.h"
 #include "widgets/LineList.h"
+#include "widgets/LineModel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -29,7 +30,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -166,7 +166,7 @@ TfrmOrdinazioni::TfrmOrdinazioni()
     stamps->addWidget(impTavolo, 0, Qt::AlignBottom);
     stamps->addStretch(1);
 
-    lstRecords = LineList(u"lstRecords"_s, panComanda);
+    lstRecords = new LineList(u"lstRecords"_s, panComanda);
 
     btnElimina = CommandButton(u"btnElimina"_s, u"Elimina voce"_s, u"elimina"_s, ButtonLook::Light,
                                panComanda);
@@ -258,17 +258,19 @@ void TfrmOrdinazioni::FormShow() {
     txtOra->setText(TimeText(m_moment.time()));
     txtTavolo->clear();
     txtTotale->setText(TotalNotComputed);
-    lstRecords->clear();
+    lstRecords->lines()->clear();
     txtTavolo->setFocus();
     // The info bar keeps what it last said.
 }
 
 void TfrmOrdinazioni::FormClose() {
+    // The ticket is done with: the next showing starts a new one.
+    lstRecords->lines()->clear();
     emit closed();
 }
 
 void TfrmOrdinazioni::AppendOrderLine(const QString& line) {
-    lstRecords->addItem(line);
+    lstRecords->lines()->appendLine(line);
     lstRecords->scrollToBottom();
     txtTotale->setText(TotalNotComputed);
 }
@@ -317,11 +319,7 @@ bool TfrmOrdinazioni::txtTavoloKeyDown(const QKeyEvent* key) {
 }
 
 QStringList TfrmOrdinazioni::Lines() const {
-    QStringList lines;
-    lines.reserve(lstRecords->count());
-    for (int row = 0; row < lstRecords->count(); ++row)
-        lines.append(lstRecords->item(row)->text());
-    return lines;
+    return lstRecords->lines()->lines();
 }
 
 void TfrmOrdinazioni::ShowTotal(const QStringList& lines) {
@@ -329,12 +327,12 @@ void TfrmOrdinazioni::ShowTotal(const QStringList& lines) {
 }
 
 void TfrmOrdinazioni::btnEliminaClick() {
-    const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
+    const int row = lstRecords->selectedRow();
+    if (row < 0) {
         warning(this, NothingSelectedWarning);
         return;
     }
-    delete lstRecords->takeItem(selected.first().row());
+    lstRecords->lines()->removeLine(row);
     // Nothing selected afterwards: a second press warns instead of deleting
     // the neighbour the list would otherwise select.
     lstRecords->selectionModel()->clear();

@@ -9,7 +9,7 @@ struct CatalogueEntry;
 class InfoBar;
 class QKeyEvent;
 class QLineEdit;
-class QListWidget;
+class LineList;
 class QPushButton;
 
 // The order composition window: one ticket for one table, composed from the
@@ -60,7 +60,7 @@ private:
     QLineEdit* txtData;
     QLineEdit* txtOra;
     QLineEdit* txtTavolo;
-    QListWidget* lstRecords;
+    LineList* lstRecords;
     QLineEdit* txtTotale;
     QPushButton* impTavolo;
     QPushButton* btnElimina;

@@ -3,6 +3,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/MessageBoxes.h"
 #include "widgets/Controls.h"
+#include "widgets/LineList.h"
 #include "widgets/RefuseDrops.h"
 #include "widgets/Theme.h"
 #include "widgets/TypedLengthLimit.h"
@@ -12,7 +13,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;

@@ -9,13 +9,13 @@
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
+#include "widgets/LineModel.h"
 #include "widgets/Theme.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -76,7 +76,7 @@ ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidge
     auto* shpLista = new QFrame(panContainer);
     shpLista->setObjectName(u"shpLista"_s);
     Theme::ApplyLook(shpLista, Theme::Look::GradientPanel);
-    lstRecords = LineList(u"lstRecords"_s, shpLista);
+    lstRecords = new LineList(u"lstRecords"_s, shpLista);
     lstRecords->setFixedSize(ListSize);
     auto* lblRigo03 = new QLabel(entry.RemoveHint, shpLista);
     lblRigo03->setObjectName(u"lblRigo03"_s);
@@ -139,17 +139,16 @@ bool ListEditor::ReadList() {
 
 void ListEditor::ShowList() {
     // Sorted once by the document, inserted in one go.
-    ShowLines(lstRecords, m_document.lines());
-    SetItemWidth(lstRecords, ItemWidth);
-    ShowScrollBars(lstRecords);
+    lstRecords->showLines(m_document.lines());
+    lstRecords->setItemWidth(ItemWidth);
+    lstRecords->showScrollBars();
 }
 
 ListAddition ListEditor::AddItem(const QString& name, const QString& price) {
     const ListAddition added = m_document.add(name, price);
     if (added.outcome == AddOutcome::Added) {
-        auto* item = new QListWidgetItem(m_document.lines().at(added.row));
-        lstRecords->insertItem(int(added.row), item);
-        lstRecords->scrollToItem(item);
+        lstRecords->lines()->insertLine(int(added.row), m_document.lines().at(added.row));
+        lstRecords->scrollToRow(int(added.row));
     }
     return added;
 }
@@ -176,14 +175,13 @@ void ListEditor::DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule) {
 }
 
 void ListEditor::btnEliminaClick() {
-    const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
+    const int row = lstRecords->selectedRow();
+    if (row < 0) {
         warning(this, NothingSelectedWarning);
         return;
     }
-    const int row = selected.first().row();
     m_document.removeAt(row);
-    delete lstRecords->takeItem(row);
+    lstRecords->lines()->removeLine(row);
     // Nothing selected afterwards, as right after opening: a second press
     // warns instead of deleting the neighbour.
     lstRecords->selectionModel()->clear();
@@ -206,6 +204,6 @@ void ListEditor::btnChiudiClick() {
 }
 
 void ListEditor::FormClose() {
-    lstRecords->clear();
+    lstRecords->lines()->clear();
     m_document.clear();
 }

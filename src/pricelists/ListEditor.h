@@ -9,7 +9,7 @@
 class QFrame;
 class QInputMethodEvent;
 class QLabel;
-class QListWidget;
+class LineList;
 class QPushButton;
 class QVBoxLayout;
 
@@ -72,7 +72,7 @@ protected:
     using KeyRule = KeyDecision (*)(int keyCode, QChar character);
     static void DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule);
 
-    QListWidget* lstRecords;
+    LineList* lstRecords;
     QPushButton* btnTrova;
     QPushButton* btnAnnulla;
     QPushButton* btnElimina;

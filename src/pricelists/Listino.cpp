@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "pricelists/PriceText.h"
 #include "widgets/Controls.h"
+#include "widgets/LineList.h"
 #include "widgets/RefuseDrops.h"
 #include "widgets/Theme.h"
 #include "widgets/TypedLengthLimit.h"
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;

@@ -1,23 +1,24 @@
 #include "widgets/LineList.h"
 
+#include "widgets/LineModel.h"
 #include "widgets/Theme.h"
 
-#include <QListWidget>
+#include <QItemSelectionModel>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace {
 
-// Draws the items in black whatever the list's look, and gives them their
-// width. With uniform item sizes it is asked for one size, not one per item.
+// Draws the rows in black whatever the list's look, and gives them their
+// width. With uniform item sizes it is asked for one size, not one per row.
 class LineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void setItemWidth(int width) {
         m_itemWidth = width;
-        emit sizeHintChanged(QModelIndex()); // the view lays its items out again
+        emit sizeHintChanged(QModelIndex()); // the view lays its rows out again
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -38,28 +39,62 @@ private:
 
 } // namespace
 
-QListWidget* LineList(const QString& name, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    Theme::ApplyLook(list, Theme::Look::Field);
-    list->setFont(ListItemFont());
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setItemDelegate(new LineDelegate(list));
-    return list;
+LineList::LineList(const QString& name, QWidget* parent, QAbstractItemModel* texts)
+    : QListView(parent) {
+    setObjectName(name);
+    Theme::ApplyLook(this, Theme::Look::Field);
+    setFont(ListItemFont());
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegate(new LineDelegate(this));
+    setModel(texts ? texts : new LineModel(this));
 }
 
-void ShowLines(QListWidget* list, const QStringList& lines) {
-    list->clear();
-    list->addItems(lines);
+LineModel* LineList::lines() const {
+    return qobject_cast<LineModel*>(model());
 }
 
-void SetItemWidth(QListWidget* list, int width) {
-    if (auto* delegate = dynamic_cast<LineDelegate*>(list->itemDelegate()))
+void LineList::showLines(const QStringList& lines) {
+    if (LineModel* own = this->lines())
+        own->setLines(lines);
+}
+
+int LineList::count() const {
+    return model()->rowCount();
+}
+
+QString LineList::text(int row) const {
+    return model()->index(row, 0).data().toString();
+}
+
+int LineList::selectedRow() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int LineList::currentRow() const {
+    return currentIndex().row();
+}
+
+void LineList::setCurrentRow(int row) {
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+}
+
+void LineList::scrollToRow(int row) {
+    scrollTo(model()->index(row, 0));
+}
+
+QRect LineList::rowRect(int row) const {
+    return visualRect(model()->index(row, 0));
+}
+
+void LineList::setItemWidth(int width) {
+    if (auto* delegate = dynamic_cast<LineDelegate*>(itemDelegate()))
         delegate->setItemWidth(width);
 }
 
-void ShowScrollBars(QListWidget* list) {
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+void LineList::showScrollBars() {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

@@ -39,10 +39,10 @@ QString ButtonSheet(bool primary) {
 QString FieldSheet() {
     using namespace Theme;
     return QStringLiteral(
-               "QLineEdit, QPlainTextEdit, QListWidget { background: white; color: %1;"
+               "QLineEdit, QPlainTextEdit, QListView { background: white; color: %1;"
                " border: 1px solid %2; border-radius: 8px; padding: 6px 12px;"
                " selection-background-color: %3; }"
-               "QLineEdit:focus, QPlainTextEdit:focus, QListWidget:focus { border: 3px solid %4;"
+               "QLineEdit:focus, QPlainTextEdit:focus, QListView:focus { border: 3px solid %4;"
                " padding: 4px 10px; }"
                "QScrollBar:vertical { background: %5; width: 16px; margin: 4px 2px 4px 0;"
                " border-radius: 6px; }"
