@@ -8,6 +8,9 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,6 +45,7 @@ private slots:
     void listArchives();
     void listFoldsCaseAndSkipsLinks();
     void listOfMissingFolderIsEmpty();
+    void listOrderOfManyNames();
 
     void load_data();
     void load();
@@ -254,6 +258,58 @@ void TestArchive::listOfMissingFolderIsEmpty() {
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.filePath(u"missing"_s));
     QCOMPARE(ListOrderArchives(), QStringList{});
+}
+
+void TestArchive::listOrderOfManyNames() {
+    // Names as a dining room makes them and as other hands leave them: one
+    // long shared beginning, tables in any case, letters beyond ASCII, bytes
+    // that are no UTF-8, names that begin others or differ only in case.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QRandomGenerator random(20261210);
+    const QList<QByteArray> pieces{"Comanda al tavolo ", "comanda AL tavolo ", "Terrazza", "TERRAZZA",
+                                   "terrazza ", "1", "12", "A", "a", "Z", "_", "~", " ",
+                                   "\xC3\xA4", "\xC3\x84", "\xC3\xA9", "\xE8", "\xFF",
+                                   "\xE2\x82\xAC", " del giorno 12.03.2024 alle ore 20.15.3"};
+    QSet<QByteArray> files;
+    while (files.size() < 3000) {
+        QByteArray name;
+        const int parts = int(random.bounded(1, 7));
+        for (int i = 0; i < parts; ++i)
+            name += pieces.at(int(random.bounded(qsizetype(pieces.size()))));
+        name += random.bounded(2) ? ".eur" : ".EUR";
+        files.insert(name);
+    }
+    for (const QByteArray& file : files) {
+        const QByteArray path = QFile::encodeName(dir.path()) + '/' + file;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY2(fd >= 0, path.constData());
+        ::close(fd);
+    }
+
+    // The order, the slow way: the shown texts folded, then the bytes.
+    QList<QByteArray> expected(files.cbegin(), files.cend());
+    const auto key = [](const QByteArray& file) {
+        return QFile::decodeName(file).toCaseFolded().toUtf8();
+    };
+    std::sort(expected.begin(), expected.end(), [&](const QByteArray& a, const QByteArray& b) {
+        const QByteArray aKey = key(a);
+        const QByteArray bKey = key(b);
+        return aKey != bKey ? aKey < bKey : a < b;
+    });
+    const ArchiveNames listed = ListArchiveNames(dir.path());
+    // Removed by their bytes: the temporary folder's own clean-up goes by
+    // decoded names, which miss those that are no UTF-8.
+    for (const QByteArray& file : files)
+        ::unlink((QFile::encodeName(dir.path()) + '/' + file).constData());
+    QList<QByteArray> order;
+    for (qsizetype row = 0; row < listed.size(); ++row)
+        order.append(listed.file(row).toByteArray());
+    QCOMPARE(order.size(), expected.size());
+    for (qsizetype row = 0; row < order.size(); ++row)
+        QVERIFY2(order[row] == expected[row],
+                 qPrintable(u"row %1: %2 listed where %3 belongs"_s.arg(row).arg(
+                     QString::fromLatin1(order[row]), QString::fromLatin1(expected[row]))));
 }
 
 void TestArchive::load_data() {

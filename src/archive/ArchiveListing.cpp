@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -46,92 +47,156 @@ ArchiveNames UnsortedArchiveNames(const QString& folder) {
     return names;
 }
 
-// Appends the name's shown text with its letters in one case, in UTF-8, for
-// ordering. Names of plain ASCII, nearly all of them, are folded byte by
-// byte without being decoded.
-void AppendFoldedKey(QByteArrayView file, QByteArray* keys) {
-    const bool ascii = std::all_of(file.begin(), file.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
-        keys->append(QString::fromLocal8Bit(file).toCaseFolded().toUtf8());
-        return;
-    }
-    const qsizetype at = keys->size();
-    keys->resize(at + file.size());
-    char* folded = keys->data() + at;
-    for (const char c : file)
-        *folded++ = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
-}
-
-// One name to sort: where its key lies, and the first eight bytes of the key
-// past what every key begins with ("comanda al tavolo "), big-endian, so
-// that most comparisons are one of two integers.
+// One name to sort, by its key: the shown text with its letters in one
+// case, in UTF-8. Names of plain ASCII, nearly all of them, are their own key
+// with the capitals folded as they are read; only the others have a key
+// written out. `word` holds eight bytes of the key, big-endian, from the
+// depth the sort has reached.
 struct SortEntry {
-    quint64 head;
-    quint32 keyOffset;
-    quint32 keyLength;
+    quint64 word;
+    const char* key;
+    quint32 length;
     quint32 row;
+    bool foldCapitals;
 };
 
-quint64 HeadOf(const char* key, qsizetype length) {
-    quint64 head = 0;
-    for (qsizetype i = 0; i < 8; ++i)
-        head = head << 8 | (i < length ? static_cast<unsigned char>(key[i]) : 0u);
-    return head;
+constexpr qsizetype WordBytes = 8;
+
+// The key's eight bytes from `depth`, big-endian, zeros past its end: no key
+// holds a zero byte, so a key that ends sorts before any that goes on. The
+// capitals of an ASCII key are folded all eight at once: a byte from 'A' to
+// 'Z' is the one whose high bit adding 0x3F sets and adding 0x25 does not.
+inline quint64 WordAt(const SortEntry& entry, qsizetype depth) {
+    quint64 bytes = 0;
+    const qsizetype left = qsizetype(entry.length) - depth;
+    if (left >= WordBytes)
+        std::memcpy(&bytes, entry.key + depth, WordBytes);
+    else if (left > 0)
+        std::memcpy(&bytes, entry.key + depth, size_t(left));
+    if (entry.foldCapitals) {
+        constexpr quint64 Ones = 0x0101010101010101ULL;
+        const quint64 capitals = (bytes + 0x3F * Ones) & ~(bytes + 0x25 * Ones) & (0x80 * Ones);
+        bytes |= capitals >> 2;
+    }
+    return qFromBigEndian(bytes);
+}
+
+bool EndsWithin(const SortEntry& entry, qsizetype depth) {
+    return qsizetype(entry.length) <= depth + WordBytes;
 }
 
 // Negative, zero or positive as a sorts before, with or after b.
-int CompareBytes(const char* a, qsizetype aLength, const char* b, qsizetype bLength) {
-    if (const int byBytes = std::memcmp(a, b, size_t(std::min(aLength, bLength))))
+int CompareBytes(QByteArrayView a, QByteArrayView b) {
+    if (const int byBytes = std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size()))))
         return byBytes;
-    return aLength < bLength ? -1 : aLength > bLength ? 1 : 0;
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// Whether a sorts before b, their keys equal before `depth` and their words
+// taken from there. Names whose keys are equal (they differ only in case, or
+// only in bytes the text cannot show) keep one order on every station: that
+// of their bytes.
+bool SortsBefore(const SortEntry& a, const SortEntry& b, qsizetype depth,
+                 const ArchiveNames& names) {
+    quint64 aWord = a.word;
+    quint64 bWord = b.word;
+    while (aWord == bWord) {
+        if (EndsWithin(a, depth))
+            return CompareBytes(names.file(a.row), names.file(b.row)) < 0;
+        depth += WordBytes;
+        aWord = WordAt(a, depth);
+        bWord = WordAt(b, depth);
+    }
+    return aWord < bWord;
+}
+
+// Sorts on the keys from `depth` on, the bytes before it being equal and
+// every entry's word taken from there: a three-way radix quicksort on words
+// of eight bytes, which reads the long beginnings every ticket shares
+// ("comanda al tavolo ") once per eight bytes, not once per comparison.
+void SortOnKeys(SortEntry* entries, qsizetype count, qsizetype depth, const ArchiveNames& names) {
+    while (count > 1) {
+        if (count <= 12) {
+            std::sort(entries, entries + count, [&](const SortEntry& a, const SortEntry& b) {
+                return SortsBefore(a, b, depth, names);
+            });
+            return;
+        }
+        const quint64 first = entries[0].word;
+        const quint64 middle = entries[count / 2].word;
+        const quint64 last = entries[count - 1].word;
+        const quint64 pivot =
+            std::max(std::min(first, middle), std::min(std::max(first, middle), last));
+        qsizetype less = 0;
+        qsizetype greater = count;
+        for (qsizetype i = 0; i < greater;) {
+            const quint64 word = entries[i].word;
+            if (word < pivot)
+                std::swap(entries[less++], entries[i++]);
+            else if (word > pivot)
+                std::swap(entries[--greater], entries[i]);
+            else
+                ++i;
+        }
+        SortEntry* equal = entries + less;
+        qsizetype equalCount = greater - less;
+        // Equal words that hold the ends of their keys are equal keys.
+        if (EndsWithin(*equal, depth)) {
+            std::sort(equal, equal + equalCount, [&](const SortEntry& a, const SortEntry& b) {
+                return CompareBytes(names.file(a.row), names.file(b.row)) < 0;
+            });
+            equalCount = 0;
+        } else {
+            for (SortEntry* entry = equal; entry != equal + equalCount; ++entry)
+                entry->word = WordAt(*entry, depth + WordBytes);
+        }
+        struct Part {
+            SortEntry* entries;
+            qsizetype count;
+            qsizetype depth;
+        };
+        Part parts[3] = {{entries, less, depth},
+                         {equal, equalCount, depth + WordBytes},
+                         {entries + greater, count - greater, depth}};
+        // The two smaller parts sorted by calls of their own, the largest by
+        // this loop: however hostile the names, the calls nest no deeper
+        // than the logarithm of their number.
+        std::sort(std::begin(parts), std::end(parts),
+                  [](const Part& a, const Part& b) { return a.count < b.count; });
+        SortOnKeys(parts[0].entries, parts[0].count, parts[0].depth, names);
+        SortOnKeys(parts[1].entries, parts[1].count, parts[1].depth, names);
+        entries = parts[2].entries;
+        count = parts[2].count;
+        depth = parts[2].depth;
+    }
 }
 
 } // namespace
 
 ArchiveNames ListArchiveNames(const QString& folder) {
-    // One unsorted pass over the folder, a key folded once per name, then
-    // one sort.
+    // One unsorted pass over the folder, a key made once per name, then one
+    // sort.
     ArchiveNames names = UnsortedArchiveNames(folder);
     const qsizetype count = names.size();
     if (count < 2)
         return names;
-    QByteArray keys;
-    std::vector<SortEntry> entries(static_cast<size_t>(count));
+    QByteArrayList foldedKeys; // of the names that are not plain ASCII
+    std::vector<SortEntry> entries;
+    entries.reserve(size_t(count));
     for (qsizetype row = 0; row < count; ++row) {
-        const qsizetype offset = keys.size();
-        AppendFoldedKey(names.file(row), &keys);
-        entries[size_t(row)] = {0, quint32(offset), quint32(keys.size() - offset), quint32(row)};
+        const QByteArrayView file = names.file(row);
+        const bool ascii = std::all_of(file.begin(), file.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii) {
+            entries.push_back({0, file.data(), quint32(file.size()), quint32(row), true});
+        } else {
+            foldedKeys.append(QString::fromLocal8Bit(file).toCaseFolded().toUtf8());
+            const QByteArray& key = foldedKeys.last();
+            entries.push_back({0, key.constData(), quint32(key.size()), quint32(row), false});
+        }
+        entries.back().word = WordAt(entries.back(), 0);
     }
-    // What every key begins with adds nothing to their order.
-    qsizetype common = entries[0].keyLength;
-    const char* first = keys.constData() + entries[0].keyOffset;
-    for (const SortEntry& entry : entries) {
-        const char* key = keys.constData() + entry.keyOffset;
-        common =
-            std::mismatch(first, first + std::min<qsizetype>(common, entry.keyLength), key).first -
-            first;
-    }
-    for (SortEntry& entry : entries)
-        entry.head = HeadOf(keys.constData() + entry.keyOffset + common, entry.keyLength - common);
-    const qsizetype rest = common + 8;
-    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        const char* base = keys.constData();
-        if (const int byKey =
-                CompareBytes(base + a.keyOffset + std::min<qsizetype>(rest, a.keyLength),
-                             std::max<qsizetype>(0, a.keyLength - rest),
-                             base + b.keyOffset + std::min<qsizetype>(rest, b.keyLength),
-                             std::max<qsizetype>(0, b.keyLength - rest)))
-            return byKey < 0;
-        // Names that differ only in case, or in bytes the text cannot show,
-        // keep one order on every station: that of their bytes.
-        const QByteArrayView aFile = names.file(a.row);
-        const QByteArrayView bFile = names.file(b.row);
-        return CompareBytes(aFile.data(), aFile.size(), bFile.data(), bFile.size()) < 0;
-    });
-    keys = QByteArray();
+    SortOnKeys(entries.data(), count, 0, names);
     QVector<quint32> order;
     order.reserve(count);
     for (const SortEntry& entry : entries)

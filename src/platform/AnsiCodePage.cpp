@@ -33,24 +33,32 @@ const QHash<char16_t, char>& ByteOfHighChar() {
 
 QByteArray EncodeAnsi(const QString& text) {
     QByteArray bytes;
-    bytes.reserve(text.size());
+    AppendAnsi(text, &bytes);
+    return bytes;
+}
+
+void AppendAnsi(QStringView text, QByteArray* bytes) {
+    // At most one byte per UTF-16 unit: written in place, cut to size after.
+    const qsizetype start = bytes->size();
+    bytes->resize(start + text.size());
+    char* out = bytes->data() + start;
     const auto& high = ByteOfHighChar();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            bytes.append(char(c));
+            *out++ = char(c);
         } else if (c <= 0x9F && CharOfByte(uchar(c)) == c) {
-            bytes.append(char(c)); // an undefined byte read earlier goes back unchanged
+            *out++ = char(c); // an undefined byte read earlier goes back unchanged
         } else if (auto it = high.constFind(c); it != high.constEnd()) {
-            bytes.append(it.value());
+            *out++ = it.value();
         } else {
             if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
                 QChar::isLowSurrogate(text.at(i + 1).unicode()))
                 ++i;
-            bytes.append('?');
+            *out++ = '?';
         }
     }
-    return bytes;
+    bytes->truncate(out - bytes->constData());
 }
 
 QString DecodeAnsi(const QByteArray& bytes) {

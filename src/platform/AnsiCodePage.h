@@ -10,6 +10,8 @@
 // Characters the code page lacks become "?" (one per character, surrogate
 // pairs included).
 QByteArray EncodeAnsi(const QString& text);
+// The same, appended to `bytes`: a file's lines encoded into one buffer.
+void AppendAnsi(QStringView text, QByteArray* bytes);
 
 // Every byte maps to one character; the five bytes the code page leaves
 // undefined map to the control characters of the same value, so decoding and

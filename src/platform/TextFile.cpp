@@ -76,10 +76,11 @@ QByteArray EncodeTextFileLines(const QStringList& lines) {
         // it, and a line break would split the line: each is written as a
         // space (a pasted name can hold them).
         const qsizetype start = bytes.size();
-        bytes += EncodeAnsi(line);
-        for (qsizetype i = start; i < bytes.size(); ++i)
-            if (bytes[i] == '\0' || bytes[i] == '\r' || bytes[i] == '\n')
-                bytes[i] = ' ';
+        AppendAnsi(line, &bytes);
+        char* const end = bytes.data() + bytes.size();
+        for (char* c = bytes.data() + start; c != end; ++c)
+            if (*c == '\0' || *c == '\r' || *c == '\n')
+                *c = ' ';
         bytes += "\r\n";
     }
     return bytes;

@@ -3,8 +3,8 @@
 #include "platform/FileStamp.h"
 #include "platform/TextTrim.h"
 #include "platform/UpdateLock.h"
-#include "pricelists/ListMerge.h"
 #include "pricelists/ListFile.h"
+#include "pricelists/ListMerge.h"
 #include "pricelists/PriceText.h"
 
 #include <QDir>
@@ -27,6 +27,7 @@ bool PriceListDocument::load(SharedRead* outcome) {
     SortByListOrder(read);
     m_lines = std::move(read);
     m_loaded = m_lines;
+    m_loadedUntrimmed = false;
     return true;
 }
 
@@ -75,6 +76,11 @@ std::optional<QString> PriceListDocument::save() {
                 return reason;
             }
             SortByListOrder(now);
+            if (m_loadedUntrimmed) {
+                for (QString& line : m_loaded)
+                    line = TrimBlanks(line);
+                m_loadedUntrimmed = false;
+            }
             if (now != m_loaded)
                 written = MergeListChanges(m_loaded, m_lines, now);
         }
@@ -82,11 +88,11 @@ std::optional<QString> PriceListDocument::save() {
             return error;
         // What is saved, as a reader of the file takes it (trimmed), is what
         // later changes are from: a second save must not take this one for
-        // another station's.
+        // another station's. Trimmed only when a later save needs it: the
+        // editor that saves closes at once.
         m_lines = written;
-        for (QString& line : written)
-            line = TrimBlanks(line);
         m_loaded = std::move(written);
+        m_loadedUntrimmed = true;
         m_loadedStamp = StampOfFile(path);
         return std::nullopt;
     });

@@ -49,6 +49,7 @@ public:
     void clear() {
         m_lines.clear();
         m_loaded.clear();
+        m_loadedUntrimmed = false;
         m_loadedStamp = {};
     }
 
@@ -63,7 +64,8 @@ public:
 private:
     const CatalogueEntry* m_entry;
     QStringList m_lines;
-    QStringList m_loaded; // the lines as loaded, what this document's changes are from
+    QStringList m_loaded;           // the lines as loaded, what this document's changes are from
+    bool m_loadedUntrimmed = false; // as saved: trimmed as a reader takes them when needed
     FileStamp m_loadedStamp;
 };
 
