@@ -1,8 +1,9 @@
 // What the benchmark starts as a fresh process, in a program folder it was
-// given: the program's own start-up up to the password window shown, with
-// every kept window created, then the end of the run. With "--every-window"
-// it then shows every kept window and opens every dialog once before ending.
-// It prints its peak resident memory in kilobytes.
+// given: the program's own start-up up to the password window shown and
+// painted, then the end of the run. With "--every-window" it then creates
+// every kept window, shows each in turn as the navigation does (the one left
+// behind hidden), opens every dialog once and ends. It prints its peak
+// resident memory in kilobytes.
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
 #include "app/Avvio.h"
@@ -25,8 +26,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFile>
-#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -34,16 +35,26 @@
 
 namespace {
 
+// Shows `window` in place of `previous`, as the navigation does, and lets it
+// paint.
+void ShowInstead(KeptWindow* window, KeptWindow* previous) {
+    window->showKept();
+    if (previous != window)
+        previous->hide();
+    QApplication::processEvents();
+}
+
 void OpenEveryWindow() {
     const KeptWindows& kept = Kept();
+    KeptWindow* shown = kept.Password;
     for (KeptWindow* window :
-         {static_cast<KeptWindow*>(kept.Password), static_cast<KeptWindow*>(kept.Avvio),
-          static_cast<KeptWindow*>(kept.CambiaPassword), static_cast<KeptWindow*>(kept.MenuListini),
+         {static_cast<KeptWindow*>(kept.Avvio), static_cast<KeptWindow*>(kept.CambiaPassword),
+          static_cast<KeptWindow*>(kept.MenuListini),
           static_cast<KeptWindow*>(kept.MenuOrdinazioni),
           static_cast<KeptWindow*>(kept.Ordinazioni),
-          static_cast<KeptWindow*>(kept.ApriOrdinazioni)}) {
-        window->showKept();
-        QApplication::processEvents();
+          static_cast<KeptWindow*>(kept.ApriOrdinazioni), static_cast<KeptWindow*>(kept.Avvio)}) {
+        ShowInstead(window, shown);
+        shown = window;
     }
     // Each dialog is shown, drawn once and closed.
     SetModalHook([](QDialog* dialog) {
@@ -65,6 +76,39 @@ void OpenEveryWindow() {
     SetModalHook({});
 }
 
+// Ends the run once the password window has painted, queued ahead of
+// anything that paint started, so the time and memory are those of the
+// first window shown.
+class AtFirstPaint : public QObject {
+public:
+    explicit AtFirstPaint(bool everyWindow) : m_everyWindow(everyWindow) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_seen &&
+            watched->objectName() == QStringLiteral("TfrmPassword")) {
+            m_seen = true;
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
+        }
+        return false;
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        if (m_everyWindow)
+            OpenEveryWindow();
+        // The windows go before the loop ends: with them goes whatever
+        // their paint had queued.
+        DestroyWindows();
+        QApplication::exit(0);
+        return true;
+    }
+
+private:
+    bool m_everyWindow;
+    bool m_seen = false;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,18 +118,12 @@ int main(int argc, char** argv) {
     if (arguments.size() >= 2)
         SetProgramFolder(arguments[1]);
     const bool everyWindow = arguments.contains(QStringLiteral("--every-window"));
+    AtFirstPaint end(everyWindow);
+    application.installEventFilter(&end);
     LoadQtItalian();
     QApplication::setQuitOnLastWindowClosed(false);
     CreateWindows();
-    // The first turn of the event loop shows the password window; the run
-    // ends right after it.
-    QTimer::singleShot(0, [everyWindow] {
-        if (everyWindow)
-            OpenEveryWindow();
-        QApplication::quit();
-    });
     const int code = QApplication::exec();
-    DestroyWindows();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%ld\n", usage.ru_maxrss);

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QtTest>
 
 namespace {
@@ -42,12 +43,112 @@ void EnterProgram(QWidget* password) {
     Click(password, "cmdOK");
 }
 
+const QStringList KeptOrder = {
+    QStringLiteral("TfrmPassword"),        QStringLiteral("TfrmAvvio"),
+    QStringLiteral("TfrmCambiaPassword"),  QStringLiteral("TfrmMenuListini"),
+    QStringLiteral("TfrmMenuOrdinazioni"), QStringLiteral("TfrmOrdinazioni"),
+    QStringLiteral("TfrmApriOrdinazioni")};
+
+// Watches the application from before the shell starts, without reaching
+// Kept(): the windows as they are created, whether the password window had
+// painted when the second one was created, and which windows existed each
+// time one was shown.
+class StartWatch : public QObject {
+    QVector<QPointer<QWidget>> m_created;
+    bool m_painted = false;
+
+public:
+    bool paintedBeforeSecond = false;
+    QVector<QPair<QString, QStringList>> shows; // (window shown, windows existing then)
+
+    StartWatch() { qApp->installEventFilter(this); }
+    ~StartWatch() override { qApp->removeEventFilter(this); }
+    Q_DISABLE_COPY_MOVE(StartWatch)
+
+    // Object names of the windows created so far, in the order created.
+    QStringList created() const {
+        QStringList names;
+        for (const QPointer<QWidget>& window : m_created)
+            if (window)
+                names << window->objectName();
+        return names;
+    }
+
+    QWidget* first() const { return m_created.isEmpty() ? nullptr : m_created.first().data(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        // Sent from QWidget's constructor, before the object name is set.
+        if (event->type() == QEvent::Create && !widget->parentWidget()) {
+            if (m_created.size() == 1)
+                paintedBeforeSecond = m_painted;
+            m_created.append(widget);
+        } else if (event->type() == QEvent::Paint && widget == first()) {
+            m_painted = true;
+        } else if (event->type() == QEvent::Show && widget->isWindow()) {
+            shows.append({widget->objectName(), created()});
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestNavigation : public QObject {
     Q_OBJECT
 
 private slots:
+    // The password window is created and shown first; the others follow in
+    // their order once it has painted, none of them shown.
+    void passwordWindowFirstTheOthersOnceItHasPainted() {
+        StartWatch watch;
+        ShellFixture shell;
+        QCOMPARE(watch.created(), QStringList{QStringLiteral("TfrmPassword")});
+        QVERIFY(watch.first()->isVisible());
+
+        QTRY_COMPARE(watch.created(), KeptOrder);
+        QVERIFY2(watch.paintedBeforeSecond,
+                 "the other windows were built before the first painted");
+        QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmPassword")});
+    }
+
+    // Before the event loop has turned, whatever reaches the other windows
+    // finds them all created, in their order.
+    void otherWindowsCreatedWhenReachedEarly_data() {
+        QTest::addColumn<QString>("reach");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Kept()") << "kept"
+                                << "TfrmPassword";
+        QTest::newRow("right password") << "cmdOK"
+                                        << "TfrmAvvio";
+        QTest::newRow("change password") << "btnCambiaPassword"
+                                         << "TfrmCambiaPassword";
+    }
+
+    void otherWindowsCreatedWhenReachedEarly() {
+        QFETCH(QString, reach);
+        QFETCH(QString, shown);
+        StartWatch watch;
+        ShellFixture shell;
+        QWidget* password = watch.first();
+        QCOMPARE(watch.created(), QStringList{QStringLiteral("TfrmPassword")});
+        watch.shows.clear();
+
+        if (reach == u"kept") {
+            QCOMPARE(static_cast<QWidget*>(Kept().Password), password);
+        } else {
+            auto* field = password->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+            QTest::keyClicks(field, QStringLiteral("bruschettavolo"));
+            TEST_STEP(Click(password, reach.toLatin1()));
+        }
+        QCOMPARE(watch.created(), KeptOrder);
+        QCOMPARE(VisibleWindows(), QStringList{shown});
+        for (const auto& [window, existing] : watch.shows)
+            QCOMPARE(existing, KeptOrder);
+    }
+
     void startsWithThePasswordWindowAlone() {
         ShellFixture shell;
         QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmPassword")});

@@ -13,12 +13,15 @@
 
 namespace {
 
-// When `from` emits `choice`, `to` is shown and `from` hidden; `then` runs
-// once `to` is in front.
-template <typename Window, typename Signal>
-void Route(Window* from, Signal choice, KeptWindow* to, std::function<void()> then = {}) {
-    QObject::connect(from, choice, to, [from, to, then] {
-        to->showKept();
+// When `from` emits `choice`, the kept window `to` is shown and `from`
+// hidden; `then` runs once `to` is in front.
+template <typename Window, typename Signal, typename Target>
+void Route(Window* from, Signal choice, Target* KeptWindows::*to, std::function<void()> then = {}) {
+    QObject::connect(from, choice, from, [from, to, then] {
+        KeptWindow* target = Kept().*to;
+        if (!target) // the windows are being destroyed
+            return;
+        target->showKept();
         from->hide();
         if (then)
             then();
@@ -26,30 +29,32 @@ void Route(Window* from, Signal choice, KeptWindow* to, std::function<void()> th
 }
 
 // When `from` emits `choice`, the program ends.
-template <typename Window, typename Signal>
-void End(Window* from, Signal choice) {
+template <typename Window, typename Signal> void End(Window* from, Signal choice) {
     QObject::connect(from, choice, from, [] { EndProgram(); });
 }
 
 } // namespace
 
+void WirePasswordWindow(TfrmPassword* password) {
+    Route(password, &TfrmPassword::accepted, &KeptWindows::Avvio);
+    Route(password, &TfrmPassword::changePasswordChosen, &KeptWindows::CambiaPassword);
+    End(password, &TfrmPassword::closed);
+}
+
 void WireNavigation(const KeptWindows& w) {
-    Route(w.Password, &TfrmPassword::accepted, w.Avvio);
-    Route(w.Password, &TfrmPassword::changePasswordChosen, w.CambiaPassword);
-    End(w.Password, &TfrmPassword::closed);
-    Route(w.CambiaPassword, &TfrmCambiaPassword::closed, w.Password,
+    Route(w.CambiaPassword, &TfrmCambiaPassword::closed, &KeptWindows::Password,
           [password = w.Password] { password->resetField(); });
 
-    Route(w.Avvio, &TfrmAvvio::priceListsChosen, w.MenuListini);
-    Route(w.Avvio, &TfrmAvvio::ordersChosen, w.MenuOrdinazioni);
+    Route(w.Avvio, &TfrmAvvio::priceListsChosen, &KeptWindows::MenuListini);
+    Route(w.Avvio, &TfrmAvvio::ordersChosen, &KeptWindows::MenuOrdinazioni);
     End(w.Avvio, &TfrmAvvio::exitChosen);
 
-    Route(w.MenuListini, &SectionMenu::closedToStart, w.Avvio);
+    Route(w.MenuListini, &SectionMenu::closedToStart, &KeptWindows::Avvio);
 
-    Route(w.MenuOrdinazioni, &SectionMenu::closedToStart, w.Avvio);
-    Route(w.MenuOrdinazioni, &TfrmMenuOrdinazioni::createChosen, w.Ordinazioni);
-    Route(w.MenuOrdinazioni, &TfrmMenuOrdinazioni::archiveChosen, w.ApriOrdinazioni);
+    Route(w.MenuOrdinazioni, &SectionMenu::closedToStart, &KeptWindows::Avvio);
+    Route(w.MenuOrdinazioni, &TfrmMenuOrdinazioni::createChosen, &KeptWindows::Ordinazioni);
+    Route(w.MenuOrdinazioni, &TfrmMenuOrdinazioni::archiveChosen, &KeptWindows::ApriOrdinazioni);
 
-    Route(w.Ordinazioni, &TfrmOrdinazioni::closed, w.Avvio);
-    Route(w.ApriOrdinazioni, &TfrmApriOrdinazioni::closed, w.Avvio);
+    Route(w.Ordinazioni, &TfrmOrdinazioni::closed, &KeptWindows::Avvio);
+    Route(w.ApriOrdinazioni, &TfrmApriOrdinazioni::closed, &KeptWindows::Avvio);
 }

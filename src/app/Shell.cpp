@@ -10,6 +10,7 @@
 #include "orders/Ordinazioni.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <utility>
 
@@ -19,6 +20,44 @@ KeptWindows& Windows() {
     return windows;
 }
 
+// Creates the kept windows after the password window, in their order, once.
+// A later window's constructor reaching Kept() finds the ones before it.
+void CreateTheOthers() {
+    static bool creating = false;
+    KeptWindows& w = Windows();
+    if (!w.Password || w.Avvio || creating)
+        return;
+    creating = true;
+    w.Avvio = new TfrmAvvio;
+    w.CambiaPassword = new TfrmCambiaPassword;
+    w.MenuListini = new TfrmMenuListini;
+    w.MenuOrdinazioni = new TfrmMenuOrdinazioni;
+    w.Ordinazioni = new TfrmOrdinazioni;
+    w.ApriOrdinazioni = new TfrmApriOrdinazioni;
+    creating = false;
+    WireNavigation(w);
+}
+
+// Starts the creation of the other windows once the password window has
+// painted: queued, it runs after that paint has gone to the screen, so they
+// never delay the first window. Gone with the window, and with it any
+// creation still queued.
+class AfterFirstPaint : public QObject {
+public:
+    explicit AfterFirstPaint(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, CreateTheOthers);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 std::function<void()>& EndHook() {
     static std::function<void()> hook;
     return hook;
@@ -26,24 +65,21 @@ std::function<void()>& EndHook() {
 } // namespace
 
 const KeptWindows& Kept() {
+    CreateTheOthers();
     return Windows();
 }
 
 void CreateWindows() {
     KeptWindows& w = Windows();
     w.Password = new TfrmPassword;
-    w.Avvio = new TfrmAvvio;
-    w.CambiaPassword = new TfrmCambiaPassword;
-    w.MenuListini = new TfrmMenuListini;
-    w.MenuOrdinazioni = new TfrmMenuOrdinazioni;
-    w.Ordinazioni = new TfrmOrdinazioni;
-    w.ApriOrdinazioni = new TfrmApriOrdinazioni;
-    WireNavigation(w);
+    WirePasswordWindow(w.Password);
+    new AfterFirstPaint(w.Password);
     w.Password->showKept();
 }
 
 void DestroyWindows() {
-    KeptWindows& w = Windows();
+    // Taken out first: whatever runs while they go finds no window to reach.
+    const KeptWindows w = std::exchange(Windows(), KeptWindows());
     delete w.ApriOrdinazioni;
     delete w.Ordinazioni;
     delete w.MenuOrdinazioni;
@@ -51,7 +87,6 @@ void DestroyWindows() {
     delete w.CambiaPassword;
     delete w.Avvio;
     delete w.Password;
-    w = KeptWindows();
 }
 
 void EndProgram() {

@@ -11,7 +11,8 @@ class TfrmMenuOrdinazioni;
 class TfrmOrdinazioni;
 class TfrmApriOrdinazioni;
 
-// The windows that live for the whole run, created once at start-up.
+// The windows that live for the whole run, created once at start-up: the
+// password window first and alone, the others right after it has painted.
 struct KeptWindows {
     TfrmPassword* Password = nullptr; // the main window, the only one visible at start
     TfrmAvvio* Avvio = nullptr;
@@ -22,13 +23,17 @@ struct KeptWindows {
     TfrmApriOrdinazioni* ApriOrdinazioni = nullptr;
 };
 
+// Every kept window: those not created yet are created first, so none can
+// be reached or shown before all exist.
 const KeptWindows& Kept();
 
-// Creates the kept windows in their fixed order and shows the password
-// window. Dialog windows are built only when they are opened.
+// Creates the password window and shows it; the other kept windows follow in
+// their fixed order once it has painted, or as soon as Kept() or a choice in
+// the password window needs them. Dialog windows are built only when opened.
 void CreateWindows();
 
-// Destroys the kept windows without running any close handler.
+// Destroys the kept windows, those created so far, without running any close
+// handler.
 void DestroyWindows();
 
 // Ends the program at once: the event loop stops, no window is asked.
