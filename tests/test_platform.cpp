@@ -79,6 +79,8 @@ void TestPlatform::encodeAnsi_data() {
     QTest::newRow("C1 control with a code-page letter") << u"\u0080\u009F"_s << QByteArray("??");
     QTest::newRow("surrogate pair is one ?") << u"a\U0001F355b"_s << QByteArray("a?b");
     QTest::newRow("two surrogate pairs") << u"\U0001F355\U0001F355"_s << QByteArray("??");
+    QTest::newRow("letters beyond ASCII before and after a pair")
+        << u"\u00E8\u20AC\U0001F355\u0160\u00FFX"_s << QByteArray("\xE8\x80?\x8A\xFFX");
     QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + u"x"_s << QByteArray("?x");
     QTest::newRow("lone low surrogate") << QString(QChar(0xDF55)) << QByteArray("?");
     QTest::newRow("empty") << QString() << QByteArray();

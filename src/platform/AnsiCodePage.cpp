@@ -1,5 +1,7 @@
 #include "platform/AnsiCodePage.h"
 
+#include <array>
+
 #include <QHash>
 
 namespace {
@@ -29,6 +31,33 @@ const QHash<char16_t, char>& ByteOfHighChar() {
     return table;
 }
 
+constexpr char16_t Euro = 0x20AC;
+
+// The byte of every character below U+0100: its own value, but for the C1
+// controls the code page puts other characters at ("?"), except the five
+// whose bytes it leaves undefined, which go back unchanged as read.
+const std::array<char, 256>& ByteOfLowChar() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> t{};
+        for (int c = 0; c < 256; ++c)
+            t[size_t(c)] = c < 0x80 || c >= 0xA0 || CharOfByte(uchar(c)) == c ? char(c) : '?';
+        return t;
+    }();
+    return table;
+}
+
+// The byte of one character that is no surrogate; "?" where the code page
+// has none.
+char ByteOfChar(char16_t c) {
+    if (c < 0x100)
+        return ByteOfLowChar()[c];
+    if (c == Euro)
+        return char(0x80);
+    const auto& high = ByteOfHighChar();
+    const auto it = high.constFind(c);
+    return it == high.constEnd() ? '?' : it.value();
+}
+
 } // namespace
 
 QByteArray EncodeAnsi(const QString& text) {
@@ -42,23 +71,36 @@ void AppendAnsi(QStringView text, QByteArray* bytes) {
     const qsizetype start = bytes->size();
     bytes->resize(start + text.size());
     char* out = bytes->data() + start;
-    const auto& high = ByteOfHighChar();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            *out++ = char(c);
-        } else if (c <= 0x9F && CharOfByte(uchar(c)) == c) {
-            *out++ = char(c); // an undefined byte read earlier goes back unchanged
-        } else if (auto it = high.constFind(c); it != high.constEnd()) {
-            *out++ = it.value();
-        } else {
-            if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-                QChar::isLowSurrogate(text.at(i + 1).unicode()))
+    const char16_t* units = text.utf16();
+    const qsizetype size = text.size();
+    // Every unit narrowed in one plain pass, which the compiler runs many at
+    // a time; then the few beyond ASCII (the euro sign of every price-list
+    // line) put right one by one.
+    char16_t beyondAscii = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = char(units[i]);
+        beyondAscii |= units[i] & 0xFF80;
+    }
+    if (!beyondAscii)
+        return;
+    qsizetype i = 0;
+    for (; i < size && !QChar::isSurrogate(units[i]); ++i) {
+        if (units[i] >= 0x80)
+            out[i] = ByteOfChar(units[i]);
+    }
+    // From a surrogate on, a pair gives one byte: the rest is written again.
+    char* at = out + i;
+    for (; i < size; ++i) {
+        const char16_t c = units[i];
+        if (QChar::isSurrogate(c)) {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(units[i + 1]))
                 ++i;
-            *out++ = '?';
+            *at++ = '?';
+        } else {
+            *at++ = ByteOfChar(c);
         }
     }
-    bytes->truncate(out - bytes->constData());
+    bytes->truncate(at - bytes->constData());
 }
 
 QString DecodeAnsi(const QByteArray& bytes) {

@@ -77,10 +77,13 @@ QByteArray EncodeTextFileLines(const QStringList& lines) {
         // space (a pasted name can hold them).
         const qsizetype start = bytes.size();
         AppendAnsi(line, &bytes);
-        char* const end = bytes.data() + bytes.size();
-        for (char* c = bytes.data() + start; c != end; ++c)
-            if (*c == '\0' || *c == '\r' || *c == '\n')
-                *c = ' ';
+        // Without a branch per byte, so that the compiler checks many at once.
+        char* const written = bytes.data() + start;
+        const qsizetype length = bytes.size() - start;
+        for (qsizetype i = 0; i < length; ++i) {
+            const char c = written[i];
+            written[i] = c == '\0' || c == '\r' || c == '\n' ? ' ' : c;
+        }
         bytes += "\r\n";
     }
     return bytes;
