@@ -3,6 +3,7 @@
 #include "platform/AnsiCodePage.h"
 #include "platform/AtomicSave.h"
 #include "platform/SharedRead.h"
+#include "platform/TextTrim.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -33,22 +34,26 @@ QString DecodeTextFile(const QByteArray& bytes) {
     return text;
 }
 
-QStringList SplitTextLines(const QString& text) {
+QStringList SplitTextLines(const QString& text, LineTrim trim) {
     QStringList lines;
     const qsizetype size = text.size();
     const QChar* data = text.constData();
+    const auto take = [&](qsizetype start, qsizetype end) {
+        const QStringView line(data + start, end - start);
+        lines.append((trim == LineTrim::Blanks ? TrimBlanks(line) : line).toString());
+    };
     qsizetype start = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = data[i].unicode();
         if (c != u'\r' && c != u'\n')
             continue;
-        lines.append(text.mid(start, i - start));
+        take(start, i);
         if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(text.mid(start));
+        take(start, size);
     return lines;
 }
 

@@ -25,8 +25,10 @@ QString DecodeTextFile(const QByteArray& bytes);
 QString DecodeWholeTextFile(const QByteArray& bytes);
 
 // Splits at CR LF, lone CR and lone LF. A break at the very end gives no
-// further line; an empty text gives no lines.
-QStringList SplitTextLines(const QString& text);
+// further line; an empty text gives no lines. With LineTrim::Blanks each
+// line comes trimmed as TrimBlanks trims it, copied once.
+enum class LineTrim { Keep, Blanks };
+QStringList SplitTextLines(const QString& text, LineTrim trim = LineTrim::Keep);
 
 // Reads, decodes and splits a file of the shared folder (ReadSharedFile),
 // the path in the file system's bytes; the lines stay as they were unless

@@ -16,6 +16,16 @@ QString TrimBlanks(const QString& text) {
     return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
 }
 
+QStringView TrimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && IsBlank(text.at(end - 1)))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 QString TrimTrailingBlanks(const QString& text) {
     qsizetype end = text.size();
     while (end > 0 && IsBlank(text.at(end - 1)))

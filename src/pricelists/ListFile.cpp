@@ -8,13 +8,10 @@
 #include <algorithm>
 
 SharedRead ReadListLines(const QString& path, QStringList* lines) {
-    QStringList raw;
-    const SharedRead read = ReadTextFileLines(QFile::encodeName(path), &raw, {MaxListFileBytes});
-    if (read != SharedRead::Read)
-        return read;
-    for (QString& line : raw)
-        line = TrimBlanks(line);
-    *lines = std::move(raw);
+    QByteArray bytes;
+    const SharedRead read = ReadSharedFile(QFile::encodeName(path), &bytes, {MaxListFileBytes});
+    if (read == SharedRead::Read)
+        *lines = SplitTextLines(DecodeTextFile(bytes), LineTrim::Blanks);
     return read;
 }
 
