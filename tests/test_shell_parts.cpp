@@ -5,6 +5,7 @@
 #include "platform/QtItalian.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/InfoBar.h"
+#include "widgets/KeptWindow.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QtTest>
@@ -30,6 +32,28 @@ QStringList ReadTexts(const QMenu& menu) {
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
     return texts;
+}
+
+// Counts the paints a widget receives.
+class PaintCount : public QObject {
+public:
+    int count = 0;
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+// What the screen shows of a kept window shown, once it has painted.
+QImage ShownOnScreen(KeptWindow* window) {
+    PaintCount painted(window);
+    window->showKept();
+    if (!QTest::qWaitForWindowExposed(window) ||
+        !QTest::qWaitFor([&] { return painted.count > 0; }))
+        return {};
+    return window->screen()->grabWindow(window->winId()).toImage();
 }
 
 } // namespace
@@ -195,6 +219,36 @@ private slots:
         QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'),
                  QStringLiteral("Annulla"));
+    }
+
+    // Hidden, a kept window holds neither a platform window nor a backing
+    // store; shown again it shows what it showed and takes typing.
+    void keptWindowGivesBackItsBuffersWhileHidden_data() {
+        QTest::addColumn<bool>("closed"); // closed by the user rather than hidden
+        QTest::newRow("hidden") << false;
+        QTest::newRow("closed") << true;
+    }
+
+    void keptWindowGivesBackItsBuffersWhileHidden() {
+        QFETCH(bool, closed);
+        KeptWindow window(QStringLiteral("TfrmProva"), QStringLiteral(" Prova"));
+        auto* field = new QLineEdit(QStringLiteral("Margherita"), &window);
+        field->setGeometry(20, 20, 200, 40);
+        const QImage shown = ShownOnScreen(&window);
+        QVERIFY(!shown.isNull());
+
+        if (closed)
+            window.close();
+        else
+            window.hide();
+        QVERIFY(!window.isVisible());
+        QVERIFY2(!window.windowHandle(), "a hidden window keeps its platform window");
+        QVERIFY2(!window.backingStore(), "a hidden window keeps its backing store");
+
+        QCOMPARE(ShownOnScreen(&window), shown);
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral(" bianca"));
+        QCOMPARE(field->text(), QStringLiteral("Margherita bianca"));
     }
 
     void listItemFontIsMonospaced() {

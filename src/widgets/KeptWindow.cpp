@@ -28,6 +28,12 @@ void KeptWindow::showKept() {
     activateWindow();
 }
 
+void KeptWindow::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (!visible && testAttribute(Qt::WA_WState_Created))
+        destroy();
+}
+
 void KeptWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())

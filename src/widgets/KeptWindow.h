@@ -19,6 +19,11 @@ public:
     // Visible (maximised where the window opens so) and in front.
     void showKept();
 
+    // Hidden, a kept window gives back its platform window and with it its
+    // backing store, the largest buffer it holds; both are made anew when it
+    // is shown again.
+    void setVisible(bool visible) override;
+
 protected:
     // A fixed-size window with no title-bar buttons, centred on the screen.
     KeptWindow(const QString& className, const QString& title, QSize fixedClientSize);
