@@ -61,8 +61,10 @@ ArchiveFollower::ArchiveFollower(QObject* parent)
     m_settle->setSingleShot(true);
     m_settle->setInterval(SettleMs);
     m_poll->setInterval(PollMs);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
-            qOverload<>(&QTimer::start));
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (m_following)
+            m_settle->start();
+    });
     connect(m_settle, &QTimer::timeout, this, [this] { look(true); });
     connect(m_poll, &QTimer::timeout, this, [this] { look(false); });
 }
@@ -73,9 +75,15 @@ ArchiveFollower::~ArchiveFollower() {
 
 void ArchiveFollower::start(const QString& folder, const ArchiveNames& shown) {
     stop();
+    m_stamp = StampOfFolder(folder);
+    // The watch kept from the last showing holds while it is on this very
+    // folder: one put in the place of the watched one while hidden is
+    // watched anew.
+    if (folder != m_folder || m_stamp.device != m_watched.device ||
+        m_stamp.inode != m_watched.inode)
+        unwatchFolder();
     m_folder = folder;
     m_following = true;
-    m_stamp = StampOfFolder(folder);
     rebase(shown);
     watchFolder();
     m_poll->start();
@@ -91,17 +99,24 @@ void ArchiveFollower::stop() {
     ++m_generation; // a look still running is dropped when it ends
     m_settle->stop();
     m_poll->stop();
+    // The folder stays watched, its reports unheeded until the next start:
+    // watching a folder makes the system go through every entry it holds
+    // in memory, a frame's time at two hundred thousand tickets.
+    m_again = m_againListing = false;
+}
+
+void ArchiveFollower::unwatchFolder() {
     if (const QStringList watched = m_watcher->directories(); !watched.isEmpty())
         m_watcher->removePaths(watched);
-    m_again = m_againListing = false;
 }
 
 void ArchiveFollower::watchFolder() {
     // A folder that was removed is no longer watched: it is watched again
     // once it is back. Where nothing is reported, the looks do all the work.
     m_reported = KernelReportsFolderChanges(m_folder);
-    if (m_reported && m_watcher->directories().isEmpty())
-        m_watcher->addPath(QDir(m_folder).absolutePath());
+    if (m_reported && m_watcher->directories().isEmpty() &&
+        m_watcher->addPath(QDir(m_folder).absolutePath()))
+        m_watched = m_stamp;
 }
 
 void ArchiveFollower::look(bool listAnyway) {
@@ -147,14 +162,14 @@ void ArchiveFollower::passDone(int generation, const FileStamp& stamp, bool list
     const bool current = m_following && generation == m_generation;
     if (current) {
         // A folder that went and came back is another folder: watched anew.
-        if (stamp.exists != m_stamp.exists || stamp.device != m_stamp.device ||
-            stamp.inode != m_stamp.inode) {
-            if (const QStringList watched = m_watcher->directories(); !watched.isEmpty())
-                m_watcher->removePaths(watched);
+        const bool another = stamp.exists != m_stamp.exists || stamp.device != m_stamp.device ||
+                             stamp.inode != m_stamp.inode;
+        m_stamp = stamp;
+        if (another) {
+            unwatchFolder();
             if (stamp.exists)
                 watchFolder();
         }
-        m_stamp = stamp;
         if (listed && (!change.gone.isEmpty() || !change.added.isEmpty())) {
             m_shown = change.names;
             emit changed(change);

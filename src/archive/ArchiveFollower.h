@@ -53,6 +53,7 @@ signals:
 
 private:
     void watchFolder();
+    void unwatchFolder();
     void look(bool listAnyway);
     void passDone(int generation, const FileStamp& stamp, bool listed, const ArchiveChange& change);
 
@@ -64,6 +65,7 @@ private:
     QString m_folder;
     ArchiveNames m_shown;
     FileStamp m_stamp;
+    FileStamp m_watched; // the folder as it was when the watch was put on it
     bool m_following = false;
     bool m_reported = false; // the system reports this folder's changes
     bool m_running = false;
