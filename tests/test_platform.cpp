@@ -33,6 +33,7 @@ private slots:
     void encodeAnsi_data();
     void encodeAnsi();
     void everyByteRoundTrips();
+    void fileLinesBlankBreaksAndNuls();
 
     // Text files
     void decodeTextFile_data();
@@ -104,6 +105,15 @@ void TestPlatform::everyByteRoundTrips() {
     QCOMPARE(text.at(0xA0), QChar(0x00A0));
     QCOMPARE(text.at(0xE8), QChar(0x00E8));
     QCOMPARE(EncodeAnsi(text), all);
+}
+
+// A NUL or a line break inside a line would end or split it for every
+// reader: each is written as a space, and nothing else changes.
+void TestPlatform::fileLinesBlankBreaksAndNuls() {
+    const QStringList lines{u"a"_s + QChar(0) + u"b"_s, u"c\rd\ne"_s, u"x\t\u017E\u20AC"_s,
+                            QString(), u"\r\n"_s};
+    QCOMPARE(EncodeTextFileLines(lines),
+             QByteArray("a b\r\nc d e\r\nx\t\x9E\x80\r\n\r\n  \r\n"));
 }
 
 // ------------------------------------------------------------------ Text files

@@ -1,5 +1,6 @@
 #include "platform/AnsiCodePage.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QHash>
@@ -83,11 +84,28 @@ void AppendAnsi(QStringView text, QByteArray* bytes) {
     }
     if (!beyondAscii)
         return;
+    // Looked for sixteen units at a time, most blocks holding none.
+    constexpr qsizetype Block = 16;
     qsizetype i = 0;
-    for (; i < size && !QChar::isSurrogate(units[i]); ++i) {
-        if (units[i] >= 0x80)
-            out[i] = ByteOfChar(units[i]);
+    for (; i < size; i += Block) {
+        const qsizetype end = std::min(size, i + Block);
+        char16_t beyond = 0;
+        for (qsizetype j = i; j < end; ++j)
+            beyond |= units[j] & 0xFF80;
+        if (!beyond)
+            continue;
+        qsizetype j = i;
+        for (; j < end && !QChar::isSurrogate(units[j]); ++j) {
+            if (units[j] >= 0x80)
+                out[j] = ByteOfChar(units[j]);
+        }
+        if (j < end) {
+            i = j;
+            break;
+        }
     }
+    if (i >= size)
+        return;
     // From a surrogate on, a pair gives one byte: the rest is written again.
     char* at = out + i;
     for (; i < size; ++i) {

@@ -9,6 +9,8 @@
 #include <QIODevice>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 QString DecodeWholeTextFile(const QByteArray& bytes) {
@@ -82,12 +84,18 @@ QByteArray EncodeTextFileLines(const QStringList& lines) {
         // space (a pasted name can hold them).
         const qsizetype start = bytes.size();
         AppendAnsi(line, &bytes);
-        // Without a branch per byte, so that the compiler checks many at once.
-        char* const written = bytes.data() + start;
-        const qsizetype length = bytes.size() - start;
-        for (qsizetype i = 0; i < length; ++i) {
-            const char c = written[i];
-            written[i] = c == '\0' || c == '\r' || c == '\n' ? ' ' : c;
+        // Looked for only in a line holding a unit below U+000E, which a
+        // pass the compiler runs many units at a time tells.
+        char16_t lowest = 0xFFFF;
+        for (const QChar c : line)
+            lowest = std::min(lowest, c.unicode());
+        if (lowest <= u'\r') {
+            char* const written = bytes.data() + start;
+            const qsizetype length = bytes.size() - start;
+            for (qsizetype i = 0; i < length; ++i) {
+                if (written[i] == '\0' || written[i] == '\r' || written[i] == '\n')
+                    written[i] = ' ';
+            }
         }
         bytes += "\r\n";
     }
