@@ -1,5 +1,6 @@
 // The shell's small parts: date and time texts, what the desktop receives
 // from TMisc::Open, and the shared widgets' behaviour.
+#include "access/Password.h"
 #include "platform/Formatting.h"
 #include "platform/OpenURL.h"
 #include "platform/QtItalian.h"
@@ -11,9 +12,11 @@
 #include "widgets/Theme.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -32,6 +35,23 @@ QStringList ReadTexts(const QMenu& menu) {
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
     return texts;
+}
+
+// The largest difference of one colour channel between two pictures of one
+// size; -1 when their sizes differ.
+int LargestDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull())
+        return -1;
+    const QImage x = a.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    int largest = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const uchar* p = x.constScanLine(row);
+        const uchar* q = y.constScanLine(row);
+        for (int i = 0; i < 4 * x.width(); ++i)
+            largest = qMax(largest, qAbs(p[i] - q[i]));
+    }
+    return largest;
 }
 
 // Counts the paints a widget receives.
@@ -249,6 +269,93 @@ private slots:
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral(" bianca"));
         QCOMPARE(field->text(), QStringLiteral("Margherita bianca"));
+    }
+
+    // Each pre-drawn picture is its SVG drawn at its size, so the artwork
+    // looks the same wherever it comes from; a stale one is redrawn from the
+    // file this test leaves.
+    void predrawnPicturesAreTheirSvgs_data() {
+        QTest::addColumn<QString>("file");
+        const QStringList files =
+            QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.rgba")}, QDir::Files);
+        QVERIFY2(!files.isEmpty(), "no pre-drawn picture in the artwork");
+        for (const QString& file : files)
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    void predrawnPicturesAreTheirSvgs() {
+        QFETCH(QString, file);
+        const QStringList parts = file.chopped(5).split(u'-');
+        const QStringList size = parts.last().split(u'x');
+        QCOMPARE(size.size(), 2);
+        const QString name = parts.first();
+        const QSizeF area(size[0].toInt(), size[1].toInt());
+        const QImage drawn = RenderArtwork(name, area.toSize());
+        const QImage predrawn = ArtworkPixmap(name, area, 1.0).toImage();
+        const int difference = LargestDifference(predrawn, drawn);
+        if (difference < 0 || difference > 2) {
+            const QString fresh = QDir::temp().filePath(file);
+            QFile out(fresh);
+            const QImage bytes = drawn.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            if (out.open(QIODevice::WriteOnly))
+                for (int row = 0; row < bytes.height(); ++row)
+                    out.write(reinterpret_cast<const char*>(bytes.constScanLine(row)),
+                              4 * bytes.width());
+            QFAIL(qPrintable(QStringLiteral("resources/icons/%1 is not %2.svg drawn at that size; "
+                                            "the picture drawn now is %3")
+                                 .arg(file, name, fresh)));
+        }
+    }
+
+    // The first window's logo is pre-drawn at the size it shows: no SVG is
+    // parsed before the program's first window is on the screen.
+    void firstWindowLogoIsPredrawn() {
+        TfrmPassword password;
+        auto* logo = password.findChild<QWidget*>(QStringLiteral("imgLogo"));
+        QVERIFY(logo);
+        const QString file =
+            QStringLiteral(":/icons/logo-%1x%2.rgba").arg(logo->width()).arg(logo->height());
+        QVERIFY2(QFile::exists(file), qPrintable(file + QStringLiteral(" is not in the artwork")));
+    }
+
+    // A picture is drawn at the density of what it is painted on, fitted and
+    // centred in its area; a missing one draws nothing.
+    void artworkDrawnAtTheDeviceDensity_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("pre-drawn logo") << "logo" << QSize(94, 94) << 1.0;
+        QTest::newRow("icon") << "pizze" << QSize(48, 48) << 1.0;
+        QTest::newRow("icon, double density") << "pizze" << QSize(48, 48) << 2.0;
+        QTest::newRow("icon in a wide area") << "esci" << QSize(120, 40) << 1.0;
+    }
+
+    void artworkDrawnAtTheDeviceDensity() {
+        QFETCH(QString, name);
+        QFETCH(QSize, area);
+        QFETCH(qreal, dpr);
+        const QRectF where(QPointF(0, 0), QSizeF(area));
+        QImage canvas(area * dpr, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        canvas.setDevicePixelRatio(dpr);
+        {
+            QPainter painter(&canvas);
+            QVERIFY(DrawArtwork(&painter, name, where));
+            QVERIFY(!DrawArtwork(&painter, QStringLiteral("nessuna"), where));
+        }
+        canvas.setDevicePixelRatio(1);
+
+        const QImage picture = RenderArtwork(name, area * dpr);
+        QImage expected(area * dpr, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        {
+            QPainter painter(&expected);
+            QRect target(QPoint(0, 0), picture.size());
+            target.moveCenter(expected.rect().center());
+            painter.drawImage(target.topLeft(), picture);
+        }
+        const int difference = LargestDifference(canvas, expected);
+        QVERIFY2(difference >= 0 && difference <= 2, qPrintable(QString::number(difference)));
     }
 
     void listItemFontIsMonospaced() {

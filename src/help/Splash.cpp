@@ -1,8 +1,8 @@
 #include "help/Splash.h"
 
+#include "help/HelpLook.h"
 #include "help/Maker.h"
 #include "platform/OpenURL.h"
-#include "help/HelpLook.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,8 +28,7 @@ const QString kCopyright = QStringLiteral("© 2026 Orbisala  ·  Tutti i diritti
 class CreditsPicture : public QWidget {
 public:
     explicit CreditsPicture(QWidget* parent)
-        : QWidget(parent), m_logo(SharedIcon(QStringLiteral("logo"))),
-          m_rosette(SharedIcon(QStringLiteral("crediti"))) {
+        : QWidget(parent), m_rosette(HasArtwork(QStringLiteral("crediti"))) {
         setObjectName(QStringLiteral("imgLogo"));
         setFixedSize(625, 380);
     }
@@ -66,13 +64,7 @@ protected:
 
         // Logo on the left, the words on the right.
         const QRectF logoArea(34, 44, 190, 190);
-        if (m_logo) {
-            QSizeF size = m_logo->defaultSize();
-            size.scale(logoArea.size(), Qt::KeepAspectRatio);
-            QRectF target(QPointF(0, 0), size);
-            target.moveCenter(logoArea.center());
-            m_logo->render(&painter, target);
-        }
+        DrawArtwork(&painter, QStringLiteral("logo"), logoArea);
 
         const qreal textLeft = logoArea.right() + 26;
         const qreal textWidth = card.right() - 24 - textLeft;
@@ -97,7 +89,8 @@ protected:
         const qreal lineLeft = card.center().x() - (rosette + gap + lineWidth) / 2;
         const qreal lineTop = 250;
         if (rosette > 0)
-            m_rosette->render(&painter, QRectF(lineLeft, lineTop, rosette, rosette));
+            DrawArtwork(&painter, QStringLiteral("crediti"),
+                        QRectF(lineLeft, lineTop, rosette, rosette));
         painter.setPen(Theme::Ink);
         painter.drawText(
             QRectF(lineLeft + rosette + gap, lineTop, lineWidth + 2, qMax(rosette, 24.0)),
@@ -110,8 +103,7 @@ protected:
     }
 
 private:
-    QSvgRenderer* m_logo;
-    QSvgRenderer* m_rosette;
+    bool m_rosette; // the artwork has the credits rosette
 };
 
 } // namespace

@@ -2,10 +2,9 @@
 
 #include "widgets/Theme.h"
 
-#include <QPainter>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 QPushButton* WindowButton(const QString& name, const QString& text, const QString& iconName,
                           ButtonLook look, int pointSize, QWidget* parent, QFont::Weight weight) {
@@ -32,18 +31,12 @@ QPushButton* WindowButton(const QString& name, const QString& text, const QStrin
 }
 
 QIcon ArtworkIcon(const QString& iconName, int side) {
-    QSvgRenderer* picture = SharedIcon(iconName);
-    if (!picture)
-        return {};
-    QPixmap pixmap(2 * side, 2 * side);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        picture->render(&painter);
-    }
-    pixmap.setDevicePixelRatio(2.0);
-    return QIcon(pixmap);
+    // Drawn for the densest screen there is, and only for it: no copy
+    // twice the size to be scaled down at every paint.
+    const QPixmap pixmap =
+        ArtworkPixmap(iconName, QSizeF(side, side),
+                      QGuiApplication::instance() ? qGuiApp->devicePixelRatio() : 1.0);
+    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
 void ApplyFieldStyle(QWidget* field) {

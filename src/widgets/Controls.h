@@ -25,7 +25,7 @@ QPushButton* WindowButton(const QString& name, const QString& text, const QStrin
                           ButtonLook look, int pointSize, QWidget* parent,
                           QFont::Weight weight = QFont::Bold);
 
-// A picture of the artwork as a button icon, sharp on high-density screens.
+// A picture of the artwork as a button icon, drawn for the densest screen.
 QIcon ArtworkIcon(const QString& iconName, int side);
 
 // White rounded text fields with a slate edge, a yellow edge while focused

@@ -3,10 +3,9 @@
 #include "widgets/Theme.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 Picture::Picture(const QString& name, const QString& iconName, QSize size, QWidget* parent)
-    : QWidget(parent), m_picture(SharedIcon(iconName)), m_size(size) {
+    : QWidget(parent), m_picture(iconName), m_size(size) {
     setObjectName(name);
     setFixedSize(size);
 }
@@ -16,13 +15,6 @@ QSize Picture::sizeHint() const {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (!m_picture)
-        return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSizeF size = m_picture->defaultSize();
-    size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
-    QRectF target(QPointF(0, 0), size);
-    target.moveCenter(QRectF(rect()).center());
-    m_picture->render(&painter, target);
+    DrawArtwork(&painter, m_picture, rect());
 }

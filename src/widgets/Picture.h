@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QSvgRenderer;
-
 // A picture of the artwork that is not clickable (logos, decorations), drawn
 // at any size with its proportions kept and centred. A missing picture draws
 // nothing.
@@ -19,6 +17,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer* m_picture;
+    QString m_picture;
     QSize m_size;
 };

@@ -5,18 +5,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 
 PictureButton::PictureButton(const QString& name, const QString& iconName, const QString& caption,
                              Look look, QWidget* parent)
-    : QAbstractButton(parent), m_look(look) {
+    : QAbstractButton(parent), m_icon(iconName), m_look(look) {
     setObjectName(name);
     setText(caption);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    if (!iconName.isEmpty())
-        m_icon = SharedIcon(iconName);
     setAttribute(Qt::WA_Hover, true);
     QFont captionFont = Theme::Verdana(look == Look::Caption ? 12 : 11, true);
     setFont(captionFont);
@@ -63,13 +60,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const bool withCaption = !text().isEmpty();
     if (m_look == Look::Tile && withCaption)
         iconArea.setBottom(area.bottom() - 34);
-    if (m_icon && m_look != Look::Caption) {
-        QSizeF size = m_icon->defaultSize();
-        size.scale(iconArea.size(), Qt::KeepAspectRatio);
-        QRectF target(QPointF(0, 0), size);
-        target.moveCenter(iconArea.center());
-        m_icon->render(&painter, target);
-    }
+    if (!m_icon.isEmpty() && m_look != Look::Caption)
+        DrawArtwork(&painter, m_icon, iconArea);
     if (withCaption && m_look != Look::Flat) {
         painter.setOpacity(1);
         painter.setPen(m_look == Look::Caption ? Qt::white : Theme::DarkSlate);

@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QString>
 
-class QSvgRenderer;
-
 // A clickable picture: an icon from the artwork, a caption under it, or both.
 // Large, touch-friendly, with a hand pointer; it reports press, release,
 // click and pointer movement like any button.
@@ -37,7 +35,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QSvgRenderer* m_icon = nullptr;
+    QString m_icon; // empty: no icon
     Look m_look;
     bool m_fadesWhilePressed = true;
 };

@@ -4,7 +4,11 @@
 #include <QFont>
 #include <QString>
 
-class QSvgRenderer;
+class QImage;
+class QPainter;
+class QPixmap;
+class QRectF;
+class QSizeF;
 class QWidget;
 
 // One look for every window: the palette, the faces, and every style sheet of
@@ -70,6 +74,22 @@ void ApplyWindowBackground(QWidget* window);
 // The path of a picture of the artwork (":/icons/<name>.svg").
 QString IconPath(const QString& name);
 
-// The picture itself, parsed once for the whole run and shared by every
-// widget that draws it. Null when the artwork has no such picture.
-QSvgRenderer* SharedIcon(const QString& name);
+// Whether the artwork has a picture of that name.
+bool HasArtwork(const QString& name);
+
+// The picture fitted into an area of `area` units at `dpr` device pixels a
+// unit, its proportions kept. Drawn once for each size it is shown at and
+// shared through Qt's pixmap cache, so a paint only copies it; the SVG is
+// parsed only to draw a size not drawn yet. A size found pre-drawn beside
+// the SVG (":/icons/<name>-<w>x<h>.rgba", the area in device pixels, which
+// the picture fills) is read from there instead: the first window shows its
+// logo without parsing any SVG. Null when the artwork has no such picture.
+QPixmap ArtworkPixmap(const QString& name, const QSizeF& area, qreal dpr);
+
+// Draws the picture fitted into `area`, centred, at the painter's device
+// pixel ratio. False when the artwork has no such picture.
+bool DrawArtwork(QPainter* painter, const QString& name, const QRectF& area);
+
+// The picture drawn from its SVG, fitted into `pixels` device pixels: what a
+// pre-drawn size must hold. Null when the artwork has no such picture.
+QImage RenderArtwork(const QString& name, const QSize& pixels);
