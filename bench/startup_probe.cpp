@@ -19,7 +19,6 @@
 #include "output/InvioEmail.h"
 #include "platform/ModalDialogs.h"
 #include "platform/ProgramFolder.h"
-#include "platform/QtItalian.h"
 #include "pricelists/Catalogue.h"
 #include "pricelists/ListEditor.h"
 #include "widgets/KeptWindow.h"
@@ -112,7 +111,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    PrepareProcess();
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 2)
@@ -120,9 +119,7 @@ int main(int argc, char** argv) {
     const bool everyWindow = arguments.contains(QStringLiteral("--every-window"));
     AtFirstPaint end(everyWindow);
     application.installEventFilter(&end);
-    LoadQtItalian();
-    QApplication::setQuitOnLastWindowClosed(false);
-    CreateWindows();
+    StartProgram();
     const int code = QApplication::exec();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

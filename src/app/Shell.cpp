@@ -8,11 +8,16 @@
 #include "app/Navigation.h"
 #include "archive/ApriOrdinazioni.h"
 #include "orders/Ordinazioni.h"
+#include "platform/QtItalian.h"
 
 #include <QApplication>
 #include <QTimer>
 
 #include <utility>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 KeptWindows& Windows() {
@@ -87,6 +92,25 @@ void DestroyWindows() {
     delete w.CambiaPassword;
     delete w.Avvio;
     delete w.Password;
+}
+
+void PrepareProcess() {
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+#if defined(__GLIBC__)
+    // A fixed threshold: glibc would raise it to the size of the first large
+    // block freed, and every later backing store would come from the heap,
+    // where it stays with the process once freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
+
+void StartProgram() {
+    // Qt's own dialogs, menus and buttons speak Italian as the windows do.
+    LoadQtItalian();
+    // Windows are only hidden when they close; the program ends only through
+    // the start window or the password window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    CreateWindows();
 }
 
 void EndProgram() {

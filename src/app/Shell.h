@@ -36,6 +36,15 @@ void CreateWindows();
 // handler.
 void DestroyWindows();
 
+// What the program sets up before its application object exists: software
+// drawing, and large blocks of memory (a window's backing store, a picture)
+// taken from the system and given back to it when freed.
+void PrepareProcess();
+
+// The program's start once the application exists: Qt's own texts in
+// Italian, windows that only hide when closed, and the kept windows.
+void StartProgram();
+
 // Ends the program at once: the event loop stops, no window is asked.
 void EndProgram();
 
