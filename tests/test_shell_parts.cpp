@@ -4,6 +4,7 @@
 #include "platform/Formatting.h"
 #include "platform/OpenURL.h"
 #include "platform/QtItalian.h"
+#include "widgets/Banner.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/InfoBar.h"
 #include "widgets/KeptWindow.h"
@@ -242,7 +243,8 @@ private slots:
     }
 
     // Hidden, a kept window holds neither a platform window nor a backing
-    // store; shown again it shows what it showed and takes typing.
+    // store; shown again it shows what it showed, its banner's shadow
+    // included, and takes typing.
     void keptWindowGivesBackItsBuffersWhileHidden_data() {
         QTest::addColumn<bool>("closed"); // closed by the user rather than hidden
         QTest::newRow("hidden") << false;
@@ -254,6 +256,9 @@ private slots:
         KeptWindow window(QStringLiteral("TfrmProva"), QStringLiteral(" Prova"));
         auto* field = new QLineEdit(QStringLiteral("Margherita"), &window);
         field->setGeometry(20, 20, 200, 40);
+        auto* banner =
+            new Banner(QStringLiteral("imgTitolo"), QStringLiteral("PROVA"), 20, &window);
+        banner->setGeometry(20, 100, 300, 60);
         const QImage shown = ShownOnScreen(&window);
         QVERIFY(!shown.isNull());
 

@@ -4,6 +4,7 @@
 #include "widgets/Theme.h"
 
 #include <QCloseEvent>
+#include <QGraphicsEffect>
 #include <QShowEvent>
 
 KeptWindow::KeptWindow(const QString& className, const QString& title) : m_maximised(true) {
@@ -30,8 +31,18 @@ void KeptWindow::showKept() {
 
 void KeptWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
-    if (!visible && testAttribute(Qt::WA_WState_Created))
+    if (visible)
+        return;
+    if (testAttribute(Qt::WA_WState_Created))
         destroy();
+    // An effect keeps a picture of what it last drew (a banner's shadow
+    // source); turned off and on again it lets that picture go, and the
+    // next paint draws it anew.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (QGraphicsEffect* effect = child->graphicsEffect(); effect && effect->isEnabled()) {
+            effect->setEnabled(false);
+            effect->setEnabled(true);
+        }
 }
 
 void KeptWindow::showEvent(QShowEvent* event) {

@@ -20,8 +20,8 @@ public:
     void showKept();
 
     // Hidden, a kept window gives back its platform window and with it its
-    // backing store, the largest buffer it holds; both are made anew when it
-    // is shown again.
+    // backing store, the largest buffer it holds, and the pictures its
+    // graphics effects keep; all are made anew when it is shown again.
     void setVisible(bool visible) override;
 
 protected:
