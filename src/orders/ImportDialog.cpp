@@ -5,6 +5,7 @@
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
+#include "widgets/LineModel.h"
 #include "widgets/Theme.h"
 
 #include <QFrame>
@@ -111,7 +112,7 @@ void ImportDialog::FormShow() {
 }
 
 void ImportDialog::FormClose() {
-    lstRecords->showLines({});
+    lstRecords->lines()->clear();
     m_document.clear();
 }
 

@@ -1,6 +1,7 @@
 #include "pricelists/PriceListDocument.h"
 
 #include "platform/FileStamp.h"
+#include "platform/LetGo.h"
 #include "platform/TextTrim.h"
 #include "platform/UpdateLock.h"
 #include "pricelists/ListFile.h"
@@ -8,6 +9,8 @@
 #include "pricelists/PriceText.h"
 
 #include <QDir>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +32,13 @@ bool PriceListDocument::load(SharedRead* outcome) {
     m_loaded = m_lines;
     m_loadedUntrimmed = false;
     return true;
+}
+
+void PriceListDocument::clear() {
+    LetGoOnWorker(std::exchange(m_lines, QStringList()));
+    LetGoOnWorker(std::exchange(m_loaded, QStringList()));
+    m_loadedUntrimmed = false;
+    m_loadedStamp = {};
 }
 
 ListAddition PriceListDocument::add(const QString& name, const QString& price) {

@@ -46,12 +46,8 @@ public:
     // False when there is no such row.
     bool removeAt(qsizetype row);
 
-    void clear() {
-        m_lines.clear();
-        m_loaded.clear();
-        m_loadedUntrimmed = false;
-        m_loadedStamp = {};
-    }
+    // The lines let go on a worker thread.
+    void clear();
 
     // Writes the lines, in order, over the entry's list file. When another
     // station saved the list since it was loaded, writes that list with this

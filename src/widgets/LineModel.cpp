@@ -1,5 +1,9 @@
 #include "widgets/LineModel.h"
 
+#include "platform/LetGo.h"
+
+#include <utility>
+
 int LineModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_lines.size());
 }
@@ -36,6 +40,6 @@ void LineModel::removeLine(int row) {
 
 void LineModel::clear() {
     beginResetModel();
-    m_lines = QStringList();
+    LetGoOnWorker(std::exchange(m_lines, QStringList()));
     endResetModel();
 }
