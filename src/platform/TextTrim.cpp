@@ -6,16 +6,6 @@ bool IsBlank(QChar c) {
 }
 } // namespace
 
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && IsBlank(text.at(end - 1)))
-        --end;
-    return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
-}
-
 QStringView TrimBlanks(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -24,6 +14,12 @@ QStringView TrimBlanks(QStringView text) {
     while (end > begin && IsBlank(text.at(end - 1)))
         --end;
     return text.sliced(begin, end - begin);
+}
+
+QString TrimBlanks(const QString& text) {
+    // The text itself, shared, when nothing is trimmed.
+    const QStringView trimmed = TrimBlanks(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString TrimTrailingBlanks(const QString& text) {
