@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds in Release and prints every figure beside
-# its floor: name value floor ratio (milliseconds; peak_rss in kilobytes).
+# its floor: name value floor ratio (milliseconds; memory figures in kilobytes).
 set -euo pipefail
 cd "$(dirname "$0")"
 
