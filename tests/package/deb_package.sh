@@ -65,8 +65,16 @@ for package in $declared; do
 done
 needed="$(readelf -d "$folder/Orbisala" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')"
 [ -n "$needed" ] || fail "readelf found no library the program needs"
+# Each library is looked up where the loader finds it: another architecture's
+# copy of the same name (libc6-i386's /lib32/libm.so.6) is not the one used.
 for library in $needed; do
-  owner="$(dpkg -S "*/$library" 2>/dev/null | head -n 1 | cut -d: -f1)"
+  path="$(ldd "$folder/Orbisala" | awk -v name="$library" '$1 == name { print $3 }')"
+  owner=""
+  candidates=("*/$library")
+  [ -z "$path" ] || candidates=("$path" "/usr$path" "*/$library")
+  for candidate in "${candidates[@]}"; do
+    [ -n "$owner" ] || owner="$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1 || true)"
+  done
   [ -n "$owner" ] || fail "no Debian package holds $library"
   [[ "$declared" == *" $owner "* ]] || fail "$library comes from $owner, which Depends does not name: $depends"
 done
