@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 bash scripts/install-packages.sh
+# Every C++ source in the code's own format (.clang-format).
+bash scripts/check-format.sh
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/test -j "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j "$(nproc)"

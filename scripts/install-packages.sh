@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils
   locales
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   dpkg-dev desktop-file-utils lintian
   # The loopback SMB share of the two-station tests: the server, a FUSE
   # client of it (built on libfuse2), the FUSE mount tools and ss.

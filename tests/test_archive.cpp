@@ -1,8 +1,8 @@
 // The order archive: file names, saving (bytes on disk), listing, loading and
 // deleting, each test in its own temporary program folder.
-#include "platform/ProgramFolder.h"
 #include "archive/OrderArchive.h"
 #include "orders/OrderLine.h"
+#include "platform/ProgramFolder.h"
 
 #include "TestFiles.h"
 
@@ -267,10 +267,26 @@ void TestArchive::listOrderOfManyNames() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QRandomGenerator random(20261210);
-    const QList<QByteArray> pieces{"Comanda al tavolo ", "comanda AL tavolo ", "Terrazza", "TERRAZZA",
-                                   "terrazza ", "1", "12", "A", "a", "Z", "_", "~", " ",
-                                   "\xC3\xA4", "\xC3\x84", "\xC3\xA9", "\xE8", "\xFF",
-                                   "\xE2\x82\xAC", " del giorno 12.03.2024 alle ore 20.15.3"};
+    const QList<QByteArray> pieces{"Comanda al tavolo ",
+                                   "comanda AL tavolo ",
+                                   "Terrazza",
+                                   "TERRAZZA",
+                                   "terrazza ",
+                                   "1",
+                                   "12",
+                                   "A",
+                                   "a",
+                                   "Z",
+                                   "_",
+                                   "~",
+                                   " ",
+                                   "\xC3\xA4",
+                                   "\xC3\x84",
+                                   "\xC3\xA9",
+                                   "\xE8",
+                                   "\xFF",
+                                   "\xE2\x82\xAC",
+                                   " del giorno 12.03.2024 alle ore 20.15.3"};
     QSet<QByteArray> files;
     while (files.size() < 3000) {
         QByteArray name;

@@ -29,8 +29,7 @@ namespace {
 
 // A control of the window by its name; a window without it stops the run
 // with the name in the message.
-template <typename T>
-T* Control(QWidget* window, const char* name) {
+template <typename T> T* Control(QWidget* window, const char* name) {
     auto* control = window->findChild<T*>(QLatin1String(name));
     if (!control)
         qFatal("the window has no control %s", name);
@@ -199,12 +198,14 @@ void TestEmailWindow::windowAsOpened() {
             QVERIFY2(texts.contains(text), qPrintable("not shown: " + text));
         QCOMPARE(Control<QPushButton>(window, "btnChiudi")->text(), u"Chiudi"_s);
         QCOMPARE(Control<QPushButton>(window, "btnInvia")->text(), u"Invia e-mail"_s);
-        for (QPushButton* button : {Control<QPushButton>(window, "btnChiudi"), Control<QPushButton>(window, "btnInvia")}) {
+        for (QPushButton* button : {Control<QPushButton>(window, "btnChiudi"),
+                                    Control<QPushButton>(window, "btnInvia")}) {
             QCOMPARE(button->font().family(), u"Verdana"_s);
             QCOMPARE(button->font().pointSize(), 14);
             QCOMPARE(button->font().weight(), QFont::Normal);
         }
-        QVERIFY2(Control<QPushButton>(window, "btnChiudi")->geometry().right() < Control<QPushButton>(window, "btnInvia")->geometry().left(),
+        QVERIFY2(Control<QPushButton>(window, "btnChiudi")->geometry().right() <
+                     Control<QPushButton>(window, "btnInvia")->geometry().left(),
                  "Chiudi does not stand left of Invia e-mail");
 
         // The pre-fill as the opener wrote it; the recipients from the
@@ -213,7 +214,8 @@ void TestEmailWindow::windowAsOpened() {
         QCOMPARE(window->message(), Message);
         QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), QString());
         QCOMPARE(FocusName(window), u"txtDestinatari"_s);
-        QCOMPARE(Control<QPlainTextEdit>(window, "txtMessaggio")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(Control<QPlainTextEdit>(window, "txtMessaggio")->lineWrapMode(),
+                 QPlainTextEdit::WidgetWidth);
 
         // Tab walks recipients, subject, message, Chiudi, Invia e-mail and
         // types nothing on its way.
@@ -283,7 +285,8 @@ void TestEmailWindow::closeStoresRecipients() {
 
 void TestEmailWindow::recipientsReadBackOnNextOpening() {
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
-        Paste(Control<QLineEdit>(window, "txtDestinatari"), u"  cucina@trattoria.it,cassa@trattoria.it  "_s);
+        Paste(Control<QLineEdit>(window, "txtDestinatari"),
+              u"  cucina@trattoria.it,cassa@trattoria.it  "_s);
         Control<QLineEdit>(window, "txtOggetto")->setText(u"Oggetto cambiato"_s);
         Close(window, CloseWay::Chiudi);
     }));
@@ -294,7 +297,8 @@ void TestEmailWindow::recipientsReadBackOnNextOpening() {
                     [&](TfrmInvioEmail* window) {
                         QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(),
                                  u"cucina@trattoria.it,cassa@trattoria.it"_s);
-                        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(), u"Ordinazione tavolo 9"_s);
+                        QCOMPARE(Control<QLineEdit>(window, "txtOggetto")->text(),
+                                 u"Ordinazione tavolo 9"_s);
                         QCOMPARE(window->message(), u"ELENCO PORTATE: --- 1    Caffè"_s);
                         Close(window, CloseWay::Chiudi);
                     }));
@@ -362,8 +366,8 @@ void TestEmailWindow::sendHandsOffWholeText() {
         Paste(Control<QLineEdit>(window, "txtDestinatari"), recipients);
         Paste(Control<QPlainTextEdit>(window, "txtMessaggio"), message);
         QCOMPARE(window->message(), message);
-        QCOMPARE(MailtoLink(Control<QLineEdit>(window, "txtDestinatari")->text(), Control<QLineEdit>(window, "txtOggetto")->text(),
-                            window->message()),
+        QCOMPARE(MailtoLink(Control<QLineEdit>(window, "txtDestinatari")->text(),
+                            Control<QLineEdit>(window, "txtOggetto")->text(), window->message()),
                  link);
 
         QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
@@ -547,9 +551,11 @@ void TestEmailWindow::pastedAndStoredTextUnfiltered() {
                        "[Destinatari Comande]\r\nIndirizzi Email=Cucina <cucina@bar.it>\r\n"));
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), u"Cucina <cucina@bar.it>"_s);
-        Control<QLineEdit>(window, "txtDestinatari")->setCursorPosition(Control<QLineEdit>(window, "txtDestinatari")->text().size());
+        Control<QLineEdit>(window, "txtDestinatari")
+            ->setCursorPosition(Control<QLineEdit>(window, "txtDestinatari")->text().size());
         QApplication::clipboard()->setText(u", Caffè Sala/2 <sala@bar.it>"_s);
-        QTest::keyClick(Control<QLineEdit>(window, "txtDestinatari"), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(Control<QLineEdit>(window, "txtDestinatari"), Qt::Key_V,
+                        Qt::ControlModifier);
         QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(),
                  u"Cucina <cucina@bar.it>, Caffè Sala/2 <sala@bar.it>"_s);
         Close(window, CloseWay::Chiudi);

@@ -1,8 +1,8 @@
 // E-mail dispatch: the recipients kept in "Orbisala.ini" and the mailto:
 // link, both as composed and as handed to the desktop.
-#include "platform/ProgramFolder.h"
 #include "output/MailSettings.h"
 #include "output/MailtoLink.h"
+#include "platform/ProgramFolder.h"
 
 #include "TestFiles.h"
 

@@ -112,8 +112,7 @@ void TestPlatform::everyByteRoundTrips() {
 void TestPlatform::fileLinesBlankBreaksAndNuls() {
     const QStringList lines{u"a"_s + QChar(0) + u"b"_s, u"c\rd\ne"_s, u"x\t\u017E\u20AC"_s,
                             QString(), u"\r\n"_s};
-    QCOMPARE(EncodeTextFileLines(lines),
-             QByteArray("a b\r\nc d e\r\nx\t\x9E\x80\r\n\r\n  \r\n"));
+    QCOMPARE(EncodeTextFileLines(lines), QByteArray("a b\r\nc d e\r\nx\t\x9E\x80\r\n\r\n  \r\n"));
 }
 
 // ------------------------------------------------------------------ Text files

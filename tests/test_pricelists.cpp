@@ -841,13 +841,13 @@ void TestPriceLists::keyEventsReachTheFilters_data() {
     QTest::newRow("keypad digit") << int(Qt::Key_5) << keypad << u"5"_s << 101 << pass << pass;
     QTest::newRow("comma") << int(Qt::Key_Comma) << none << u","_s << 188 << pass << pass;
     QTest::newRow("period") << int(Qt::Key_Period) << none << u"."_s << 190 << swallow << pass;
-    QTest::newRow("keypad decimal") << int(Qt::Key_Period) << keypad << u"."_s << 110 << swallow
-                                    << pass;
+    QTest::newRow("keypad decimal")
+        << int(Qt::Key_Period) << keypad << u"."_s << 110 << swallow << pass;
     QTest::newRow("letter") << int(Qt::Key_A) << none << u"a"_s << 65 << swallow << pass;
-    QTest::newRow("paste shortcut") << int(Qt::Key_V) << int(Qt::ControlModifier) << u"\x16"_s
-                                    << 86 << swallow << pass;
-    QTest::newRow("colon") << int(Qt::Key_Colon) << int(Qt::ShiftModifier) << u":"_s << 0
-                           << swallow << swallow;
+    QTest::newRow("paste shortcut")
+        << int(Qt::Key_V) << int(Qt::ControlModifier) << u"\x16"_s << 86 << swallow << pass;
+    QTest::newRow("colon") << int(Qt::Key_Colon) << int(Qt::ShiftModifier) << u":"_s << 0 << swallow
+                           << swallow;
     QTest::newRow("c cedilla") << int(Qt::Key_Ccedilla) << none << u"ç"_s << 0 << swallow
                                << swallow;
 }

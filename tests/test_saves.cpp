@@ -5,10 +5,10 @@
 #include "access/PasswordStore.h"
 #include "archive/OrderArchive.h"
 #include "output/MailSettings.h"
+#include "platform/AtomicSave.h"
 #include "platform/Formatting.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramFolder.h"
-#include "platform/AtomicSave.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 #include "pricelists/Catalogue.h"
@@ -101,11 +101,10 @@ constexpr Unfit UnfitCombinations[] = {
 };
 
 bool IsUnfit(const char* saver, const char* failure) {
-    return std::any_of(std::begin(UnfitCombinations), std::end(UnfitCombinations),
-                       [&](const Unfit& unfit) {
-                           return qstrcmp(unfit.saver, saver) == 0 &&
-                                  qstrcmp(unfit.failure, failure) == 0;
-                       });
+    return std::any_of(
+        std::begin(UnfitCombinations), std::end(UnfitCombinations), [&](const Unfit& unfit) {
+            return qstrcmp(unfit.saver, saver) == 0 && qstrcmp(unfit.failure, failure) == 0;
+        });
 }
 
 // The merged price list: the list as another station saved it, long enough
@@ -117,8 +116,8 @@ constexpr rlim_t MergedListLimit = 4096;
 QStringList OtherStationsList() {
     QStringList lines;
     for (int k = 0; k < 80; ++k)
-        lines.append(TrimBlanks(FormatPriceListLine(u"Pizza %1"_s.arg(k, 2, 10, QChar(u'0')),
-                                                    u"8,50"_s)));
+        lines.append(
+            TrimBlanks(FormatPriceListLine(u"Pizza %1"_s.arg(k, 2, 10, QChar(u'0')), u"8,50"_s)));
     return lines;
 }
 
@@ -197,19 +196,18 @@ Saver SaverNamed(const QString& name) {
         const QString path = ListFilePath(entry);
         const QStringList theirs = OtherStationsList();
         const auto document = std::make_shared<PriceListDocument>(entry);
-        Saver saver{
-            QFileInfo(path).fileName(), EncodeTextFileLines(theirs),
-            [document] {
-                const std::optional<QString> error = document->save();
-                // Refused by the write of the merged list, not by the lock
-                // or the list's second read.
-                return Refused(error) && (*error == qt_error_string(EFBIG) ||
-                                          *error == u"The file is read-only"_s);
-            },
-            [path, theirs] {
-                QStringList lines;
-                return ReadListFile(path, &lines) && lines == theirs;
-            }};
+        Saver saver{QFileInfo(path).fileName(), EncodeTextFileLines(theirs),
+                    [document] {
+                        const std::optional<QString> error = document->save();
+                        // Refused by the write of the merged list, not by the lock
+                        // or the list's second read.
+                        return Refused(error) && (*error == qt_error_string(EFBIG) ||
+                                                  *error == u"The file is read-only"_s);
+                    },
+                    [path, theirs] {
+                        QStringList lines;
+                        return ReadListFile(path, &lines) && lines == theirs;
+                    }};
         // The document loaded the list before the other station saved its
         // version over it. A read-only target is read-only again afterwards,
         // its mode set back by its bits: QFile's permissions would carry this
@@ -223,8 +221,7 @@ Saver SaverNamed(const QString& name) {
                                 WriteBytes(path, EncodeTextFileLines(theirs.mid(0, 40))) &&
                                 document->load() && WriteBytes(path, saved) &&
                                 ::chmod(name.constData(), info.st_mode & 07777) == 0;
-            return loaded &&
-                   document->add(u"Diavola"_s, u"7,00"_s).outcome == AddOutcome::Added;
+            return loaded && document->add(u"Diavola"_s, u"7,00"_s).outcome == AddOutcome::Added;
         };
         saver.sizeLimit = MergedListLimit;
         return saver;

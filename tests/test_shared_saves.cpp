@@ -61,8 +61,7 @@ FileStatus StatusOf(const QString& path) {
 
 QByteArray LinkTarget(const QString& path) {
     char target[4096];
-    const ssize_t length =
-        ::readlink(QFile::encodeName(path).constData(), target, sizeof(target));
+    const ssize_t length = ::readlink(QFile::encodeName(path).constData(), target, sizeof(target));
     return length < 0 ? QByteArray("<not a link>") : QByteArray(target, length);
 }
 
@@ -80,8 +79,8 @@ bool SetAge(const QString& path, qint64 seconds) {
     times[0].tv_sec = std::time(nullptr) - seconds;
     times[0].tv_nsec = 0;
     times[1] = times[0];
-    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times,
-                       AT_SYMLINK_NOFOLLOW) == 0;
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) ==
+           0;
 }
 
 QStringList Sorted(QStringList names) {
@@ -303,9 +302,8 @@ LineReader ReaderNamed(const QString& name) {
     if (name == u"list file")
         return [](const QString& path, QStringList* lines) { return ReadListFile(path, lines); };
     if (name == u"ticket")
-        return [](const QString& path, QStringList* lines) {
-            return LoadOrderArchive(path, lines);
-        };
+        return
+            [](const QString& path, QStringList* lines) { return LoadOrderArchive(path, lines); };
     return [](const QString& path, QStringList* lines) { return ReadTextFileLines(path, lines); };
 }
 
@@ -608,11 +606,11 @@ void TestSharedSaves::modes() {
              refusal.isNull() ? "the saved content is not in the file"
                               : "a refused save changed the file");
     const FileStatus status = StatusOf(path);
-    QVERIFY2(status.mode == mode_t(mode),
-             qPrintable(u"the file's mode is %1, not %2: waiters of the group cannot save "
-                        "over each other, or a file was opened up"_s
-                            .arg(status.mode, 4, 8, QChar(u'0'))
-                            .arg(mode, 4, 8, QChar(u'0'))));
+    QVERIFY2(
+        status.mode == mode_t(mode),
+        qPrintable(u"the file's mode is %1, not %2: waiters of the group cannot save "
+                   "over each other, or a file was opened up"_s.arg(status.mode, 4, 8, QChar(u'0'))
+                       .arg(mode, 4, 8, QChar(u'0'))));
     if (fileMode >= 0)
         QVERIFY2(status.group == group, "a replace changed the file's group");
     QCOMPARE(FolderEntries(folder), QStringList{u"Listino_Pizze.lst"_s});
@@ -684,16 +682,14 @@ void TestSharedSaves::staleLeftoversRemoved_data() {
         << u".~orbisala-abcdefghijk.tmp"_s << u"file"_s << old << false;
     QTest::newRow("13 random characters")
         << u".~orbisala-abcdefghijklm.tmp"_s << u"file"_s << old << false;
-    QTest::newRow("capital letters") << u".~orbisala-ABCDEFGHIJKL.tmp"_s << u"file"_s << old
-                                     << false;
+    QTest::newRow("capital letters")
+        << u".~orbisala-ABCDEFGHIJKL.tmp"_s << u"file"_s << old << false;
     QTest::newRow("digits outside the alphabet")
         << u".~orbisala-abcdefgh0189.tmp"_s << u"file"_s << old << false;
-    QTest::newRow("other suffix") << u".~orbisala-abcdefghijkl.tmq"_s << u"file"_s << old
-                                  << false;
+    QTest::newRow("other suffix") << u".~orbisala-abcdefghijkl.tmq"_s << u"file"_s << old << false;
     QTest::newRow("suffix followed by more")
         << u".~orbisala-abcdefghijkl.tmp~"_s << u"file"_s << old << false;
-    QTest::newRow("no leading dot") << u"~orbisala-abcdefghijkl.tmp"_s << u"file"_s << old
-                                    << false;
+    QTest::newRow("no leading dot") << u"~orbisala-abcdefghijkl.tmp"_s << u"file"_s << old << false;
     QTest::newRow("an older version's temporary file")
         << u"Comanda al tavolo 5.eur.AbCdEf"_s << u"file"_s << old << false;
     QTest::newRow("link named as a leftover, to an old ticket")
@@ -785,8 +781,8 @@ void TestSharedSaves::readersRideOutReplaces() {
     } while (!station.done());
     station.stop();
 
-    QVERIFY2(station.error().isEmpty(), qPrintable(u"the replacing station failed: "_s +
-                                                   station.error()));
+    QVERIFY2(station.error().isEmpty(),
+             qPrintable(u"the replacing station failed: "_s + station.error()));
     // Only what the reads promise is held against them: a file gone or cut
     // for as long as a station was held up is not.
     QStringList failures;
@@ -800,8 +796,8 @@ void TestSharedSaves::readersRideOutReplaces() {
     if (heldUp > 0)
         qInfo("Reads that met the station held up in a gap, not counted: %d", heldUp);
     QVERIFY2(failures.isEmpty(),
-             qPrintable(u"a reader took a file caught mid-replace for the list (%1 times): "_s
-                            .arg(failures.size()) +
+             qPrintable(u"a reader took a file caught mid-replace for the list (%1 times): "_s.arg(
+                            failures.size()) +
                         failures.value(0)));
     QVERIFY2(versions.size() > 1, "the reads never met a replace: nothing was shown");
 }
@@ -817,14 +813,13 @@ void TestSharedSaves::readWithNobodyWriting_data() {
                                   << SharedRead::Missing << QStringList();
     QTest::newRow("missing ticket") << u"missing"_s << QByteArray() << EmptyFile::Partial
                                     << SharedRead::Missing << QStringList();
-    QTest::newRow("a folder in the file's place") << u"folder"_s << QByteArray() << EmptyFile::Whole
-                                                  << SharedRead::Missing << QStringList();
+    QTest::newRow("a folder in the file's place")
+        << u"folder"_s << QByteArray() << EmptyFile::Whole << SharedRead::Missing << QStringList();
     QTest::newRow("ends inside a line, nobody writing: taken as it is")
         << u"file"_s << QByteArray("Tavolo 1\r\nTavolo 2") << EmptyFile::Whole << SharedRead::Read
         << QStringList{u"Tavolo 1"_s, u"Tavolo 2"_s};
-    QTest::newRow("empty list: a whole list of no lines") << u"file"_s << QByteArray()
-                                                          << EmptyFile::Whole << SharedRead::Read
-                                                          << QStringList();
+    QTest::newRow("empty list: a whole list of no lines")
+        << u"file"_s << QByteArray() << EmptyFile::Whole << SharedRead::Read << QStringList();
     QTest::newRow("empty ticket, nobody writing: taken as it is")
         << u"file"_s << QByteArray() << EmptyFile::Partial << SharedRead::Read << QStringList();
 }
@@ -864,15 +859,37 @@ void TestSharedSaves::endsInsideLine_data() {
     QTest::newRow("ANSI, lone CR") << QByteArray("a\r") << false;
     QTest::newRow("ANSI, lone LF") << QByteArray("a\n") << false;
     QTest::newRow("ANSI, inside a line") << QByteArray("a\r\nb") << true;
-    QTest::newRow("UTF-8, inside a line") << QByteArray("\xEF\xBB\xBF" "caff\xC3\xA8") << true;
-    QTest::newRow("UTF-16 LE, CR LF") << bytes("\xFF\xFE" "a\0\r\0\n\0", 8) << false;
-    QTest::newRow("UTF-16 LE, inside a line") << bytes("\xFF\xFE" "a\0b\0", 6) << true;
-    QTest::newRow("UTF-16 BE, CR LF") << bytes("\xFE\xFF" "\0a\0\r\0\n", 8) << false;
-    QTest::newRow("UTF-16 BE, inside a line") << bytes("\xFE\xFF" "\0a\0b", 6) << true;
-    QTest::newRow("UTF-16 LE, cut between the two bytes of its CR")
-        << bytes("\xFF\xFE" "a\0\r", 5) << true;
-    QTest::newRow("UTF-16 BE, ending in U+010D") << bytes("\xFE\xFF" "\0a\x01\x0D", 6) << true;
-    QTest::newRow("UTF-16 LE, ending in U+0D15") << bytes("\xFF\xFE" "a\0\x15\x0D", 6) << true;
+    QTest::newRow("UTF-8, inside a line") << QByteArray("\xEF\xBB\xBF"
+                                                        "caff\xC3\xA8")
+                                          << true;
+    QTest::newRow("UTF-16 LE, CR LF") << bytes("\xFF\xFE"
+                                               "a\0\r\0\n\0",
+                                               8)
+                                      << false;
+    QTest::newRow("UTF-16 LE, inside a line") << bytes("\xFF\xFE"
+                                                       "a\0b\0",
+                                                       6)
+                                              << true;
+    QTest::newRow("UTF-16 BE, CR LF") << bytes("\xFE\xFF"
+                                               "\0a\0\r\0\n",
+                                               8)
+                                      << false;
+    QTest::newRow("UTF-16 BE, inside a line") << bytes("\xFE\xFF"
+                                                       "\0a\0b",
+                                                       6)
+                                              << true;
+    QTest::newRow("UTF-16 LE, cut between the two bytes of its CR") << bytes("\xFF\xFE"
+                                                                             "a\0\r",
+                                                                             5)
+                                                                    << true;
+    QTest::newRow("UTF-16 BE, ending in U+010D") << bytes("\xFE\xFF"
+                                                          "\0a\x01\x0D",
+                                                          6)
+                                                 << true;
+    QTest::newRow("UTF-16 LE, ending in U+0D15") << bytes("\xFF\xFE"
+                                                          "a\0\x15\x0D",
+                                                          6)
+                                                 << true;
 }
 
 void TestSharedSaves::endsInsideLine() {
@@ -894,10 +911,10 @@ void TestSharedSaves::mergeListChanges_data() {
     QTest::addColumn<QStringList>("merged");
 
     using L = QStringList;
-    QTest::newRow("no change anywhere") << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s}
-                                        << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s};
-    QTest::newRow("only theirs changed: their list") << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s}
-                                                     << L{u"a"_s, u"c"_s} << L{u"a"_s, u"c"_s};
+    QTest::newRow("no change anywhere")
+        << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s};
+    QTest::newRow("only theirs changed: their list")
+        << L{u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s} << L{u"a"_s, u"c"_s} << L{u"a"_s, u"c"_s};
     QTest::newRow("only ours changed: our list")
         << L{u"a"_s, u"b"_s} << L{u"d"_s, u"a"_s} << L{u"a"_s, u"b"_s} << L{u"a"_s, u"d"_s};
     QTest::newRow("both add different lines")
@@ -911,8 +928,7 @@ void TestSharedSaves::mergeListChanges_data() {
         << L{u"a"_s, u"b"_s, u"c"_s} << L{u"a"_s, u"c"_s} << L{u"a"_s, u"b"_s, u"c"_s}
         << L{u"a"_s, u"c"_s};
     QTest::newRow("both remove the same line: gone once, nothing else with it")
-        << L{u"a"_s, u"b"_s, u"c"_s} << L{u"a"_s, u"c"_s} << L{u"a"_s, u"c"_s}
-        << L{u"a"_s, u"c"_s};
+        << L{u"a"_s, u"b"_s, u"c"_s} << L{u"a"_s, u"c"_s} << L{u"a"_s, u"c"_s} << L{u"a"_s, u"c"_s};
     QTest::newRow("we remove one of two copies, they keep both: one stays")
         << L{u"a"_s, u"a"_s, u"b"_s} << L{u"a"_s, u"b"_s} << L{u"a"_s, u"a"_s, u"b"_s}
         << L{u"a"_s, u"b"_s};
@@ -987,8 +1003,8 @@ void TestSharedSaves::twoEditorsKeepBothChanges() {
 
 void TestSharedSaves::oneEditorWritesItsLines_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("add");     // names, each with the price 5,00
-    QTest::addColumn<QStringList>("remove");  // lines as read
+    QTest::addColumn<QStringList>("add");    // names, each with the price 5,00
+    QTest::addColumn<QStringList>("remove"); // lines as read
 
     const QByteArray list = "Marinara" + QByteArray(42, ' ') + "  \x80 5,00\r\n" + "Amatriciana" +
                             QByteArray(39, ' ') + "  \x80 9,00\r\n";
@@ -996,7 +1012,8 @@ void TestSharedSaves::oneEditorWritesItsLines_data() {
     QTest::newRow("a line added") << list << QStringList{u"Bufala"_s} << QStringList();
     QTest::newRow("a line removed")
         << list << QStringList() << QStringList{PriceLine(u"Marinara"_s, u"5,00"_s)};
-    QTest::newRow("every line removed: an empty file") << list << QStringList()
+    QTest::newRow("every line removed: an empty file")
+        << list << QStringList()
         << QStringList{PriceLine(u"Marinara"_s, u"5,00"_s), PriceLine(u"Amatriciana"_s, u"9,00"_s)};
     QTest::newRow("lines differing only in case added, a line removed")
         << list << QStringList{u"MARINARA"_s, u"marinara"_s}
@@ -1082,9 +1099,9 @@ void TestSharedSaves::compareArchiveNames_data() {
     QTest::newRow("identical") << three << three << 0 << 0;
     QTest::newRow("both empty") << L{} << L{} << 0 << 0;
     QTest::newRow("one added in the middle")
-        << three << L{u"Comanda A.eur"_s, u"Comanda AB.eur"_s, u"Comanda B.eur"_s,
-                      u"Comanda C.eur"_s}
-        << 0 << 1;
+        << three
+        << L{u"Comanda A.eur"_s, u"Comanda AB.eur"_s, u"Comanda B.eur"_s, u"Comanda C.eur"_s} << 0
+        << 1;
     QTest::newRow("one gone at the start")
         << three << L{u"Comanda B.eur"_s, u"Comanda C.eur"_s} << 1 << 0;
     QTest::newRow("one gone at the end, one added at the start")
@@ -1137,8 +1154,7 @@ void TestSharedSaves::compareArchiveNames() {
             });
     connect(&model, &QAbstractItemModel::rowsInserted, this,
             [&](const QModelIndex&, int first, int last) {
-                outside =
-                    outside || first < 0 || first > shown.size() || last >= model.rowCount();
+                outside = outside || first < 0 || first > shown.size() || last >= model.rowCount();
                 for (int row = first; !outside && row <= last; ++row)
                     shown.insert(row, model.names().file(row).toByteArray());
             });

@@ -51,7 +51,8 @@ bool TestTwoStations::runPair(const QString& role, const QString& folder, int ro
 QProcess* TestTwoStations::startStation(const QStringList& arguments) {
     auto* process = new QProcess(this);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(QCoreApplication::applicationFilePath(), QStringList{u"--station"_s} + arguments);
+    process->start(QCoreApplication::applicationFilePath(),
+                   QStringList{u"--station"_s} + arguments);
     return process;
 }
 
@@ -71,7 +72,8 @@ void TestTwoStations::stationsSharingTheFolderLoseNothing() {
     stop.close();
     QVERIFY2(reader->waitForFinished(60000), "the reading station did not stop");
     QVERIFY2(reader->exitCode() == 0, "the reading station saw a file that was not whole");
-    QVERIFY2(reader->readAllStandardOutput().trimmed().toInt() > 0, "the reading station never read");
+    QVERIFY2(reader->readAllStandardOutput().trimmed().toInt() > 0,
+             "the reading station never read");
 
     const QDir dir(folder.path());
     QStringList list;
@@ -82,8 +84,8 @@ void TestTwoStations::stationsSharingTheFolderLoseNothing() {
     for (const QString& station : {u"A"_s, u"B"_s}) {
         for (int round = 0; round < Rounds; ++round) {
             QString value;
-            QVERIFY(ReadProfileString(dir.filePath(IniName), Section, KeyOf(station, round),
-                                      &value));
+            QVERIFY(
+                ReadProfileString(dir.filePath(IniName), Section, KeyOf(station, round), &value));
             QVERIFY2(value == QString::number(round),
                      qPrintable(u"lost setting: "_s + KeyOf(station, round)));
             QStringList ticket;
@@ -105,7 +107,8 @@ void TestTwoStations::ticketsInTheSameSecondAreAllKept() {
              "a station could not save its ticket");
     qsizetype listed = 0;
     const int lost = LostSameSecondTickets(folder.path(), TicketRounds, &listed);
-    QVERIFY2(lost == 0, qPrintable(u"%1 of %2 tickets lost or doubled"_s.arg(lost).arg(2 * TicketRounds)));
+    QVERIFY2(lost == 0,
+             qPrintable(u"%1 of %2 tickets lost or doubled"_s.arg(lost).arg(2 * TicketRounds)));
     QCOMPARE(listed, qsizetype(2 * TicketRounds));
 }
 

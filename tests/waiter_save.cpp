@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     const QString folder = ProgramFolder();
     const QString text = QString::fromLocal8Bit(argv[2]);
 
-    const QString ticket = QStringLiteral("Comanda al tavolo 1 del giorno 01.01.2026 alle ore 12.00.00.eur");
+    const QString ticket =
+        QStringLiteral("Comanda al tavolo 1 del giorno 01.01.2026 alle ore 12.00.00.eur");
     const struct {
         QString file;
         std::optional<QString> error;

@@ -1,9 +1,9 @@
 #include "access/PasswordStore.h"
 
 #include "access/Crypt.h"
-#include "platform/ProgramFolder.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/IniProfile.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextTrim.h"
 
 using namespace Qt::StringLiterals;

@@ -1,8 +1,8 @@
 #include "app/Avvio.h"
 
+#include "help/HelpWindows.h"
 #include "help/Maker.h"
 #include "platform/OpenURL.h"
-#include "help/HelpWindows.h"
 #include "widgets/Banner.h"
 #include "widgets/LogoBand.h"
 #include "widgets/Picture.h"

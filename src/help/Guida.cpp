@@ -1,8 +1,8 @@
 #include "help/Guida.h"
 
+#include "help/HelpLook.h"
 #include "platform/OpenURL.h"
 #include "platform/ProgramFolder.h"
-#include "help/HelpLook.h"
 #include "widgets/Controls.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/LogoBand.h"
@@ -38,7 +38,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     ApplyFieldStyle(txtGuida);
 
     auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"),
-                           QStringLiteral("Visualizza guida in formato PDF"), this);
+                                 QStringLiteral("Visualizza guida in formato PDF"), this);
     PictureButton* imgPDF = LinkIcon(QStringLiteral("imgPDF"), QStringLiteral("pdf"), lnkWeb, this);
     QPushButton* btnChiudi = CloseButton(this);
 

@@ -1,11 +1,11 @@
 #include "output/InvioEmail.h"
 
-#include "platform/OpenURL.h"
 #include "output/MailSettings.h"
 #include "output/MailtoLink.h"
 #include "platform/KeyCodes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ModalDialogs.h"
+#include "platform/OpenURL.h"
 #include "platform/TextTrim.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"

@@ -1,7 +1,7 @@
 #include "output/MailSettings.h"
 
-#include "platform/ProgramFolder.h"
 #include "platform/IniProfile.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextTrim.h"
 
 namespace {

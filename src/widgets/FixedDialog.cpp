@@ -9,8 +9,7 @@
 FixedDialog::FixedDialog(const QString& className, const QString& title, QSize clientSize,
                          QWidget* owner, Centre centre)
     : QDialog(owner), m_centre(centre) {
-    SetUpFixedWindow(this, className, title, clientSize,
-                     centre == Centre::Owner ? owner : nullptr);
+    SetUpFixedWindow(this, className, title, clientSize, centre == Centre::Owner ? owner : nullptr);
     ApplyWindowBackground(this);
 }
 
