@@ -1,37 +1,17 @@
 // What the benchmark starts as a fresh process for the archive's memory
 // figure: the archive browser shown on the program folder it was given, until
 // it lists the number of tickets it was told and is laid out and painted.
-// It prints its peak resident memory in kilobytes: the high-water mark of
-// its own address space (VmHWM), not ru_maxrss, which a process started by
-// the benchmark late in its run takes over from the benchmark's own peak
-// across exec.
+// It prints its peak resident memory in kilobytes (PeakMemory.h).
+#include "PeakMemory.h"
 #include "archive/ApriOrdinazioni.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-// The "VmHWM:" line of /proc/self/status, in kilobytes; 0 if not found.
-long PeakResidentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray mark = "VmHWM:";
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith(mark))
-            return line.mid(mark.size()).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);

@@ -402,9 +402,7 @@ void BenchTicket500() {
 // and the password window shown, beside a fresh minimal Qt Widgets program
 // showing one label, in time and in the peak resident memory each prints;
 // then the peak resident memory after every window was opened once, beside
-// the minimal program's. These runs come first: their probes print
-// ru_maxrss, which a child takes over across exec from the benchmark's own
-// peak, still below theirs here.
+// the minimal program's.
 void BenchStartup() {
     const QString probe = QStringLiteral(ORBISALA_STARTUP_PROBE);
     const QString minimal = QStringLiteral(ORBISALA_MINIMAL_PROBE);

@@ -2,11 +2,10 @@
 // showing one label, ended as the start-up probe ends: once the label has
 // painted, the label goes and the loop ends. It prints its peak resident
 // memory in kilobytes.
+#include "PeakMemory.h"
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -47,8 +46,6 @@ int main(int argc, char** argv) {
     application.installEventFilter(&end);
     label->show();
     const int code = QApplication::exec();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("%ld\n", usage.ru_maxrss);
+    std::printf("%ld\n", PeakResidentKilobytes());
     return code;
 }

@@ -4,6 +4,7 @@
 // every kept window, shows each in turn as the navigation does (the one left
 // behind hidden), opens every dialog once and ends. It prints its peak
 // resident memory in kilobytes.
+#include "PeakMemory.h"
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
 #include "app/Avvio.h"
@@ -27,8 +28,6 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFile>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -121,8 +120,6 @@ int main(int argc, char** argv) {
     application.installEventFilter(&end);
     StartProgram();
     const int code = QApplication::exec();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("%ld\n", usage.ru_maxrss);
+    std::printf("%ld\n", PeakResidentKilobytes());
     return code;
 }
