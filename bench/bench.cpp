@@ -8,19 +8,20 @@
 #include "access/PasswordStore.h"
 #include "app/Shell.h"
 #include "archive/ApriOrdinazioni.h"
-#include "archive/OrderArchive.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "orders/Importa.h"
-#include "orders/OrderLine.h"
 #include "orders/Ordinazioni.h"
 #include "platform/AnsiCodePage.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
-#include "pricelists/Catalogue.h"
 #include "pricelists/ListEditor.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
+#include "pricelists/OpenListEditor.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/ModalDialogs.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -373,9 +374,9 @@ void BenchTicket500() {
     std::vector<double> times;
     for (int i = 0; i < 9; ++i) {
         window.showKept(); // a new ticket
-        window.SetTable(QStringLiteral("5"));
+        window.setTable(QStringLiteral("5"));
         for (int line = 1; line < 500; ++line)
-            window.AppendOrderLine(earlier);
+            window.appendOrderLine(earlier);
         QApplication::processEvents();
         window.findChild<QAbstractButton*>(QStringLiteral("btnPizze"))->click();
         window.findChild<QPushButton*>(QStringLiteral("btnTotale"))->click();

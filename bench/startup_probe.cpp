@@ -13,16 +13,17 @@
 #include "app/Shell.h"
 #include "archive/ApriOrdinazioni.h"
 #include "archive/Comanda_in_Lettura.h"
+#include "catalogue/Catalogue.h"
 #include "help/HelpWindows.h"
 #include "orders/Importa.h"
 #include "orders/ImportaTavoli.h"
 #include "orders/Ordinazioni.h"
 #include "output/InvioEmail.h"
-#include "platform/ModalDialogs.h"
 #include "platform/ProgramFolder.h"
-#include "pricelists/Catalogue.h"
 #include "pricelists/ListEditor.h"
+#include "pricelists/OpenListEditor.h"
 #include "widgets/KeptWindow.h"
+#include "widgets/ModalDialogs.h"
 
 #include <QApplication>
 #include <QDialog>

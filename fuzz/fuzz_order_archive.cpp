@@ -3,9 +3,9 @@
 
 #include "FuzzChecks.h"
 
-#include "archive/OrderArchive.h"
-#include "orders/OrderLine.h"
-#include "pricelists/PriceText.h"
+#include "catalogue/PriceText.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
 
 #include <QFile>
 #include <QRegularExpression>

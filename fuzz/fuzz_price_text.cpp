@@ -3,7 +3,7 @@
 
 #include "FuzzChecks.h"
 
-#include "pricelists/PriceText.h"
+#include "catalogue/PriceText.h"
 
 #include <QRegularExpression>
 

@@ -6,33 +6,26 @@
 //
 //   MessageRecorder     message boxes: kind and text, scripted confirmations
 //   ModalRecorder       modal dialogs: object names, driven by a function
-//   DesktopRecorder     texts handed to the desktop by TMisc::Open
 //   PrintRecorder       reports handed to the printer: name and pages
-//   FixedClock          "now" fixed at a moment
-//   ProgramFolderScope  the program folder: a fresh temporary one, or a given one
 //   ProgramEndRecorder  calls to EndProgram
+//
+// and, from ModelSeams.h, the desktop, the clock and the program folder.
 
+#include "ModelSeams.h"
 #include "TestStep.h"
 
 #include "app/Shell.h"
 #include "output/PrintSummary.h"
-#include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
-#include "platform/OpenURL.h"
-#include "platform/ProgramFolder.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/ModalDialogs.h"
 
-#include <QDateTime>
 #include <QDialog>
-#include <QDir>
 #include <QQueue>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVector>
 
 #include <functional>
-#include <memory>
 
 struct RecordedMessage {
     MessageKind kind;
@@ -92,19 +85,6 @@ private:
     ModalHook m_previous;
 };
 
-class DesktopRecorder {
-public:
-    DesktopRecorder()
-        : m_previous(TMisc::SetOpenHook([this](const QString& text) { opened.append(text); })) {}
-    ~DesktopRecorder() { TMisc::SetOpenHook(std::move(m_previous)); }
-    Q_DISABLE_COPY_MOVE(DesktopRecorder)
-
-    QStringList opened; // the texts given to TMisc::Open, in order
-
-private:
-    TMisc::Hook m_previous;
-};
-
 struct PrintedReport {
     QString name;
     QVector<ReportPage> pages;
@@ -123,43 +103,6 @@ public:
 
 private:
     PrintHook m_previous;
-};
-
-class FixedClock {
-public:
-    explicit FixedClock(const QDateTime& moment) : m_previous(SetFixedDateTime(moment)) {}
-    ~FixedClock() { SetFixedDateTime(m_previous); }
-    Q_DISABLE_COPY_MOVE(FixedClock)
-
-private:
-    QDateTime m_previous;
-};
-
-// path() and filePath() name the folder as QTemporaryDir does, without the
-// trailing separator that ProgramFolder() adds.
-class ProgramFolderScope {
-public:
-    // A fresh temporary folder, removed with the scope. Without one the tests
-    // would write into the real program folder: they stop at once instead.
-    ProgramFolderScope() : m_owned(std::make_unique<QTemporaryDir>()) {
-        if (!m_owned->isValid())
-            qFatal("cannot create a temporary program folder");
-        m_path = m_owned->path();
-        m_previous = SetProgramFolder(m_path);
-    }
-    // A folder the test made (or one that does not exist).
-    explicit ProgramFolderScope(const QString& folder)
-        : m_path(folder), m_previous(SetProgramFolder(folder)) {}
-    ~ProgramFolderScope() { SetProgramFolder(m_previous); }
-    Q_DISABLE_COPY_MOVE(ProgramFolderScope)
-
-    QString path() const { return m_path; }
-    QString filePath(const QString& name) const { return QDir(m_path).filePath(name); }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_owned;
-    QString m_path;
-    QString m_previous;
 };
 
 class ProgramEndRecorder {

@@ -6,16 +6,16 @@
 #pragma once
 
 #include "archive/ApriOrdinazioni.h"
-#include "archive/OrderArchive.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceListDocument.h"
+#include "catalogue/PriceText.h"
 #include "platform/AtomicSave.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
-#include "pricelists/Catalogue.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceListDocument.h"
-#include "pricelists/PriceText.h"
+#include "tickets/OrderArchive.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

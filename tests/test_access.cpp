@@ -4,7 +4,7 @@
 #include "access/Crypt.h"
 #include "access/PasswordStore.h"
 
-#include "Seams.h"
+#include "ModelSeams.h"
 #include "TestFiles.h"
 
 #include <QtTest>

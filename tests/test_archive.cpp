@@ -1,8 +1,8 @@
 // The order archive: file names, saving (bytes on disk), listing, loading and
 // deleting, each test in its own temporary program folder.
-#include "archive/OrderArchive.h"
-#include "orders/OrderLine.h"
 #include "platform/ProgramFolder.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
 
 #include "TestFiles.h"
 

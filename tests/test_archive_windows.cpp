@@ -3,10 +3,10 @@
 // the viewer's lines, total, print and hints, and the browser following the
 // folder while another process saves and deletes tickets in it.
 #include "archive/ApriOrdinazioni.h"
-#include "archive/OrderArchive.h"
-#include "orders/OrderLine.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/TextTrim.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
 
 #include "ListRows.h"
 #include "Seams.h"

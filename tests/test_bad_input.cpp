@@ -8,15 +8,16 @@
 #include "access/PasswordStore.h"
 #include "app/Avvio.h"
 #include "app/Shell.h"
-#include "archive/OrderArchive.h"
-#include "orders/OrderLine.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "output/InvioEmail.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/OpenURL.h"
-#include "pricelists/Catalogue.h"
 #include "pricelists/ListEditor.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
+#include "pricelists/OpenListEditor.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
 
 #include "ListRows.h"
 #include "Seams.h"
@@ -253,7 +254,7 @@ void TestBadInput::changePasswordFields() {
         Click(Kept().Password, u"cmdOK"_s);
         QVERIFY2(Kept().Avvio->isVisible(), "the stored password cannot be typed to enter");
     } else {
-        QCOMPARE(Messages(shell.messages), QStringList{TfrmCambiaPassword::UnstorableMessage()});
+        QCOMPARE(Messages(shell.messages), QStringList{TfrmCambiaPassword::unstorableMessage()});
         QCOMPARE(ReadBytes(PasswordStorePath()), store);
         QVERIFY(change->isVisible());
     }

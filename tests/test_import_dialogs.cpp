@@ -2,13 +2,13 @@
 // written to a temporary program folder: what they list and in which order,
 // choosing, plus and minus with their failure rules, what an import hands to
 // the ticket, the ways each dialog closes and the keys that do not close it.
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "orders/Importa.h"
 #include "orders/ImportaTavoli.h"
-#include "orders/OrderLine.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/TextTrim.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
+#include "tickets/OrderLine.h"
 
 #include "ListRows.h"
 #include "Seams.h"

@@ -4,9 +4,10 @@
 // sorted place, deleting, printing, saving (byte for byte) and closing without
 // saving, and every failed save.
 #include "app/MenuListini.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "pricelists/ListEditor.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
+#include "pricelists/OpenListEditor.h"
 #include "widgets/Theme.h"
 
 #include "FileSizeLimit.h"

@@ -218,7 +218,9 @@ private slots:
         auto* menuWindow = static_cast<SectionMenu*>(
             menu == u"TfrmMenuListini" ? static_cast<QWidget*>(Kept().MenuListini)
                                        : static_cast<QWidget*>(Kept().MenuOrdinazioni));
-        QCOMPARE(menuWindow->closeTarget(), QStringLiteral("avvio"));
+        QCOMPARE(menuWindow->closeTarget(), CloseTarget::Start);
+        QCOMPARE(menuWindow->findChild<QLabel*>(QStringLiteral("lblMemory"))->text(),
+                 QStringLiteral("avvio"));
 
         if (leave == u"close")
             menuWindow->close();
@@ -243,7 +245,9 @@ private slots:
         }
         // The marker is "avvio" again each time the menu is shown.
         TEST_STEP(Click(Kept().Avvio, "imgContoCliente"));
-        QCOMPARE(Kept().MenuOrdinazioni->closeTarget(), QStringLiteral("avvio"));
+        QCOMPARE(Kept().MenuOrdinazioni->closeTarget(), CloseTarget::Start);
+        QCOMPARE(Kept().MenuOrdinazioni->findChild<QLabel*>(QStringLiteral("lblMemory"))->text(),
+                 QStringLiteral("avvio"));
     }
 
     void startWindowEndsTheProgram() {

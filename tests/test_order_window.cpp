@@ -6,15 +6,15 @@
 #include "access/Password.h"
 #include "app/Avvio.h"
 #include "app/MenuOrdinazioni.h"
-#include "archive/OrderArchive.h"
-#include "orders/OrderLine.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "orders/Ordinazioni.h"
-#include "orders/TicketTexts.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/Formatting.h"
-#include "pricelists/Catalogue.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
+#include "tickets/TicketTexts.h"
 
 #include "FileSizeLimit.h"
 #include "ListRows.h"
@@ -333,8 +333,8 @@ void TestOrderWindow::newTicketAtEachShowing() {
     QCOMPARE(total->palette().color(QPalette::Text), QColor(Qt::darkRed));
     QCOMPARE(total->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 
-    m_window->SetTable(u"5"_s);
-    m_window->AppendOrderLine(Spritz());
+    m_window->setTable(u"5"_s);
+    m_window->appendOrderLine(Spritz());
     click(u"btnTotale"_s);
     QCOMPARE(field(u"txtTotale"_s), u"7,00"_s);
     TEST_STEP(MoveOver(m_window.get(), u"cmdSalva"_s));
@@ -411,9 +411,9 @@ void TestOrderWindow::checksComeInTheirOrder() {
     TEST_STEP(show());
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_window->SetTable(table);
+    m_window->setTable(table);
     if (withLines)
-        m_window->AppendOrderLine(Spritz());
+        m_window->appendOrderLine(Spritz());
     // The focus elsewhere, so that a move to the table field shows.
     m_window->findChild<QPushButton*>(u"btnTotale"_s)->setFocus();
     click(command);
@@ -457,9 +457,9 @@ void TestOrderWindow::printAnswers() {
     QFETCH(QStringList, asked);
     QFETCH(QStringList, printed);
     TEST_STEP(show());
-    m_window->SetTable(table);
+    m_window->setTable(table);
     if (withLines)
-        m_window->AppendOrderLine(Spritz());
+        m_window->appendOrderLine(Spritz());
     m_messages->answers.enqueue(yes);
     click(u"cmdStampa"_s);
     QCOMPARE(field(u"txtTotale"_s), total);
@@ -491,12 +491,12 @@ void TestOrderWindow::savingAgain() {
     QFETCH(bool, lineBetween);
     QFETCH(QStringList, files);
     TEST_STEP(show());
-    m_window->SetTable(u"5"_s);
-    m_window->AppendOrderLine(Spritz());
+    m_window->setTable(u"5"_s);
+    m_window->appendOrderLine(Spritz());
     click(u"cmdSalva"_s);
     if (lineBetween)
-        m_window->AppendOrderLine(Negroni());
-    m_window->SetTable(secondTable);
+        m_window->appendOrderLine(Negroni());
+    m_window->setTable(secondTable);
     click(u"cmdSalva"_s);
     QCOMPARE(archive(), files);
     const QStringList last = lineBetween ? QStringList{Spritz(), Negroni()} : QStringList{Spritz()};
@@ -524,9 +524,9 @@ void TestOrderWindow::failedSaveLeavesTicket() {
     QFETCH(QString, failure);
     QFETCH(QString, table);
     TEST_STEP(show());
-    m_window->SetTable(table);
-    m_window->AppendOrderLine(Spritz());
-    m_window->AppendOrderLine(Negroni());
+    m_window->setTable(table);
+    m_window->appendOrderLine(Spritz());
+    m_window->appendOrderLine(Negroni());
     const QString name = ArchiveFileName(table, field(u"txtData"_s), field(u"txtOra"_s));
     const QByteArray before = "earlier\r\n";
     std::unique_ptr<ProgramFolderScope> elsewhere;
@@ -591,8 +591,8 @@ void TestOrderWindow::takenNameMovesToNextFreeSecond() {
             ArchiveFileName(u"5"_s, ShortDateText(moment.date()), TimeText(moment.time())));
         QVERIFY(WriteBytes(m_folder->filePath(others.last()), theirs));
     }
-    m_window->SetTable(u"5"_s);
-    m_window->AppendOrderLine(Spritz());
+    m_window->setTable(u"5"_s);
+    m_window->appendOrderLine(Spritz());
     click(u"cmdSalva"_s);
     QCOMPARE(messages().size(), 1);
     QCOMPARE(messages()[0].text, SavedMessage);
@@ -609,7 +609,7 @@ void TestOrderWindow::takenNameMovesToNextFreeSecond() {
     QCOMPARE(archive().size(), taken + 1);
 
     // Saved again, it replaces its own file, under the same time.
-    m_window->AppendOrderLine(Negroni());
+    m_window->appendOrderLine(Negroni());
     click(u"cmdSalva"_s);
     QCOMPARE(field(u"txtOra"_s), time);
     QCOMPARE(ReadBytes(m_folder->filePath(mine)), CrLfBytes({Spritz(), Negroni()}));
@@ -658,7 +658,7 @@ void TestOrderWindow::tableFieldKeys() {
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     auto* txtTavolo = m_window->findChild<QLineEdit*>(u"txtTavolo"_s);
-    m_window->SetTable(u"5"_s);
+    m_window->setTable(u"5"_s);
     QCOMPARE(QApplication::focusWidget(), txtTavolo);
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
     QApplication::sendEvent(txtTavolo, &press);
@@ -669,9 +669,9 @@ void TestOrderWindow::tableFieldKeys() {
 
 void TestOrderWindow::deleteLine() {
     TEST_STEP(show());
-    m_window->AppendOrderLine(Spritz());
-    m_window->AppendOrderLine(Negroni());
-    m_window->AppendOrderLine(Spritz());
+    m_window->appendOrderLine(Spritz());
+    m_window->appendOrderLine(Negroni());
+    m_window->appendOrderLine(Spritz());
     click(u"btnTotale"_s);
     click(u"btnElimina"_s);
     QCOMPARE(messages().size(), 1);

@@ -1,7 +1,7 @@
 // Order lines: the fixed columns, the item text, the total and the printed
 // summary.
-#include "orders/OrderLine.h"
 #include "platform/TextTrim.h"
+#include "tickets/OrderLine.h"
 
 #include <QtTest>
 

@@ -176,7 +176,7 @@ private slots:
         // A password the store cannot keep whole is refused.
         FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("caffè€"),
                    QStringLiteral("caffè€"));
-        QCOMPARE(Texts(shell.messages).last(), TfrmCambiaPassword::UnstorableMessage());
+        QCOMPARE(Texts(shell.messages).last(), TfrmCambiaPassword::unstorableMessage());
 
         FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"),
                    QStringLiteral("Tiramisu"));

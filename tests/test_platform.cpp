@@ -1,11 +1,11 @@
 // The platform layer: the Windows-1252 code page, text-file decoding and line
 // splitting, trimming, and INI profile files read and written one value at a
 // time.
+#include "catalogue/ListFile.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/IniProfile.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
-#include "pricelists/ListFile.h"
 
 #include "TestFiles.h"
 #include <QDir>

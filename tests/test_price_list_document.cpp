@@ -2,11 +2,11 @@
 // read and sorted once, lines added at their sorted place or refused with the
 // reason, removed, and written back byte for byte; and a price-list line
 // taken apart into name and price.
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceListDocument.h"
-#include "pricelists/PriceText.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceListDocument.h"
+#include "catalogue/PriceText.h"
 
-#include "Seams.h"
+#include "ModelSeams.h"
 #include "TestFiles.h"
 
 #include <QtTest>

@@ -1,13 +1,13 @@
 // The price lists without their windows: the catalogue of the twelve
 // categories and the table list, price text and its number rules, list files
 // and their order, and the key filters of the editors' fields.
+#include "catalogue/Catalogue.h"
+#include "catalogue/KeyFilters.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "platform/ProgramFolder.h"
-#include "pricelists/Catalogue.h"
-#include "pricelists/KeyFilters.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
 
-#include "Seams.h"
+#include "ModelSeams.h"
 #include "TestFiles.h"
 #include <QDir>
 #include <QFile>

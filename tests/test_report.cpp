@@ -3,11 +3,11 @@
 #include "Seams.h"
 #include "TestFiles.h"
 
-#include "orders/OrderLine.h"
+#include "catalogue/PriceText.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
 #include "platform/Formatting.h"
-#include "pricelists/PriceText.h"
+#include "tickets/OrderLine.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

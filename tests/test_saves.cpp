@@ -3,7 +3,10 @@
 // a folder in the file's place. Each save reports its failure, the previous
 // file stays whole and nothing is left beside it.
 #include "access/PasswordStore.h"
-#include "archive/OrderArchive.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceListDocument.h"
+#include "catalogue/PriceText.h"
 #include "output/MailSettings.h"
 #include "platform/AtomicSave.h"
 #include "platform/Formatting.h"
@@ -11,10 +14,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
-#include "pricelists/Catalogue.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceListDocument.h"
-#include "pricelists/PriceText.h"
+#include "tickets/OrderArchive.h"
 
 #include "TestFiles.h"
 

@@ -27,10 +27,10 @@ private slots:
             MessageRecorder outer;
             {
                 MessageRecorder inner;
-                confirm(nullptr, u"dentro"_s);
+                MessageBox::confirm(nullptr, u"dentro"_s);
                 QCOMPARE(inner.shown.size(), 1);
             }
-            plain(nullptr, u"fuori"_s);
+            MessageBox::plain(nullptr, u"fuori"_s);
             QCOMPARE(outer.shown.size(), 1);
             QCOMPARE(outer.shown.at(0).text, u"fuori"_s);
         }
@@ -42,7 +42,7 @@ private slots:
             TMisc::Open(u"https://www.orbisala.example.com"_s);
             QCOMPARE(outer.opened, QStringList{u"https://www.orbisala.example.com"_s});
         }
-        QVERIFY2(!TMisc::SetOpenHook({}), "an open hook was left installed");
+        QVERIFY2(!TMisc::setOpenHook({}), "an open hook was left installed");
 
         {
             ProgramEndRecorder outer;
@@ -104,10 +104,10 @@ private slots:
     void confirmationsTakeTheScriptedAnswers() {
         MessageRecorder messages;
         messages.answers << false << true;
-        QVERIFY(!confirm(nullptr, u"Eliminare?"_s));
-        warning(nullptr, u"Attenzione"_s); // takes no answer
-        QVERIFY(confirm(nullptr, u"Salvare?"_s));
-        QVERIFY2(confirm(nullptr, u"Uscire?"_s), "Yes once the answers are used up");
+        QVERIFY(!MessageBox::confirm(nullptr, u"Eliminare?"_s));
+        MessageBox::warning(nullptr, u"Attenzione"_s); // takes no answer
+        QVERIFY(MessageBox::confirm(nullptr, u"Salvare?"_s));
+        QVERIFY2(MessageBox::confirm(nullptr, u"Uscire?"_s), "Yes once the answers are used up");
         QCOMPARE(messages.shown.size(), 4);
         QCOMPARE(messages.shown.at(1).kind, MessageKind::Warning);
         QCOMPARE(messages.shown.at(3).kind, MessageKind::Confirm);

@@ -4,20 +4,20 @@
 // does, a reader never takes a file caught mid-replace for the file, and two
 // editors of one list keep each other's changes. Also how the archive
 // browser tells which tickets came and went.
-#include "archive/ArchiveFollower.h"
-#include "archive/ArchiveListModel.h"
-#include "archive/OrderArchive.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/ListMerge.h"
+#include "catalogue/PriceListDocument.h"
+#include "catalogue/PriceText.h"
 #include "platform/AtomicSave.h"
 #include "platform/Formatting.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SharedRead.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
-#include "pricelists/Catalogue.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/ListMerge.h"
-#include "pricelists/PriceListDocument.h"
-#include "pricelists/PriceText.h"
+#include "tickets/ArchiveFollower.h"
+#include "tickets/ArchiveListModel.h"
+#include "tickets/OrderArchive.h"
 
 #include "TestFiles.h"
 

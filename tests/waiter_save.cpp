@@ -6,10 +6,10 @@
 // Every save is tried even when an earlier one fails, so that a refusal shows
 // for each file; each failure is printed as "<file>: <reason>" and makes the
 // exit code 1.
-#include "archive/OrderArchive.h"
+#include "catalogue/ListFile.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramFolder.h"
-#include "pricelists/ListFile.h"
+#include "tickets/OrderArchive.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -8,21 +8,22 @@
 // e-mail window with the context menu of its subject field open.
 #include "access/PasswordStore.h"
 #include "app/Shell.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFile.h"
+#include "catalogue/PriceText.h"
 #include "help/HelpWindows.h"
 #include "orders/Importa.h"
-#include "orders/OrderLine.h"
 #include "output/InvioEmail.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
 #include "platform/Clock.h"
-#include "platform/ModalDialogs.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtItalian.h"
-#include "pricelists/Catalogue.h"
 #include "pricelists/ListEditor.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/PriceText.h"
+#include "pricelists/OpenListEditor.h"
+#include "tickets/OrderLine.h"
 #include "widgets/KeptWindow.h"
+#include "widgets/ModalDialogs.h"
 
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
@@ -31,8 +32,8 @@
 #include "app/MenuOrdinazioni.h"
 #include "archive/ApriOrdinazioni.h"
 #include "archive/Comanda_in_Lettura.h"
-#include "archive/OrderArchive.h"
 #include "orders/Ordinazioni.h"
+#include "tickets/OrderArchive.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -112,13 +113,13 @@ QWidget* ComposedTicket() {
     const QDateTime before = SetFixedDateTime(QDateTime(QDate(2024, 3, 12), QTime(20, 15, 33)));
     window->show(); // a new ticket
     SetFixedDateTime(before);
-    window->SetTable(QStringLiteral("5"));
+    window->setTable(QStringLiteral("5"));
     for (const auto& [quantity, name, amount] :
          {std::tuple{"2", "Spritz", "7,00"}, std::tuple{"1", "Bruschetta al pomodoro", "4,50"},
           std::tuple{"2", "Margherita", "12,00"}, std::tuple{"1", "Diavola", "7,50"},
           std::tuple{"3", "Acqua naturale", "4,50"}, std::tuple{"1", "Tiramis\u00F9", "5,00"},
           std::tuple{"2", "Caff\u00E8", "2,40"}})
-        window->AppendOrderLine(BuildOrderLine(QString::fromUtf8(quantity), QString::fromUtf8(name),
+        window->appendOrderLine(BuildOrderLine(QString::fromUtf8(quantity), QString::fromUtf8(name),
                                                QString::fromUtf8(amount)));
     if (auto* total = window->findChild<QPushButton*>(QStringLiteral("btnTotale")))
         total->click();

@@ -3,10 +3,10 @@
 #include "access/PasswordField.h"
 #include "access/PasswordStore.h"
 #include "platform/KeyCodes.h"
-#include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
 #include "widgets/Controls.h"
 #include "widgets/LogoBand.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/Theme.h"
 
 #include <QGridLayout>
@@ -77,7 +77,7 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
 }
 
-QString TfrmCambiaPassword::UnstorableMessage() {
+QString TfrmCambiaPassword::unstorableMessage() {
     return QStringLiteral("Attenzione: la nuova password non può essere memorizzata. Usare al "
                           "massimo 255 caratteri, scelti tra lettere, cifre e simboli della "
                           "tastiera italiana (sono esclusi, per esempio, il simbolo dell'euro e "
@@ -97,27 +97,29 @@ void TfrmCambiaPassword::cmdOKClick() {
     };
     switch (ChangePassword(m_old->text(), m_new->text(), m_confirm->text())) {
     case PasswordChange::Changed:
-        plain(this, QStringLiteral("Modifica della password completata con successo."));
+        MessageBox::plain(this, QStringLiteral("Modifica della password completata con successo."));
         close();
         break;
     case PasswordChange::WrongOld:
-        plain(this, QStringLiteral("Attenzione: vecchia password errata."));
+        MessageBox::plain(this, QStringLiteral("Attenzione: vecchia password errata."));
         m_old->clear();
         m_old->setFocus();
         break;
     case PasswordChange::NotConfirmed:
-        plain(this, QStringLiteral("Attenzione: la nuova password non è stata confermata "
-                                   "correttamente. E' necessario reinserire entrambi i valori."));
+        MessageBox::plain(
+            this, QStringLiteral("Attenzione: la nuova password non è stata confermata "
+                                 "correttamente. E' necessario reinserire entrambi i valori."));
         clearNew();
         break;
     case PasswordChange::Unstorable:
-        plain(this, UnstorableMessage());
+        MessageBox::plain(this, unstorableMessage());
         clearNew();
         break;
     case PasswordChange::Error:
-        plain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                   "modifica della password. Si consiglia di reinstallare il "
-                                   "software."));
+        MessageBox::plain(
+            this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                 "modifica della password. Si consiglia di reinstallare il "
+                                 "software."));
         break;
     }
 }

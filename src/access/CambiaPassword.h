@@ -13,7 +13,7 @@ public:
     TfrmCambiaPassword();
 
     // The message shown for a new password the store cannot keep whole.
-    static QString UnstorableMessage();
+    static QString unstorableMessage();
 
 signals:
     void closed(); // back to the password window, with its field emptied

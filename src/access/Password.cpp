@@ -4,10 +4,10 @@
 #include "access/PasswordField.h"
 #include "access/PasswordStore.h"
 #include "platform/KeyCodes.h"
-#include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
 #include "widgets/Controls.h"
 #include "widgets/LogoBand.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/Theme.h"
 
 #include <QHBoxLayout>
@@ -83,13 +83,14 @@ void TfrmPassword::cmdOKClick() {
         emit accepted();
         break;
     case PasswordCheck::Wrong:
-        plain(this, QStringLiteral("Attenzione: password errata."));
+        MessageBox::plain(this, QStringLiteral("Attenzione: password errata."));
         resetField();
         break;
     case PasswordCheck::ReadError:
-        plain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                   "lettura della password. Si consiglia di reinstallare il "
-                                   "software."));
+        MessageBox::plain(
+            this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                 "lettura della password. Si consiglia di reinstallare il "
+                                 "software."));
         break;
     }
 }

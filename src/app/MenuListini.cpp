@@ -1,8 +1,8 @@
 #include "app/MenuListini.h"
 
 #include "help/HelpWindows.h"
-#include "platform/TextTrim.h"
 #include "pricelists/ListEditor.h"
+#include "pricelists/OpenListEditor.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureButton.h"
 
@@ -33,7 +33,7 @@ TfrmMenuListini::TfrmMenuListini()
         tiles->addWidget(picture, row, i % 6);
         tiles->addWidget(caption, row + 1, i % 6);
         for (PictureButton* control : {picture, caption})
-            connect(control, &PictureButton::clicked, this, [this, &entry] { OpenEditor(entry); });
+            connect(control, &PictureButton::clicked, this, [this, &entry] { openEditor(entry); });
     }
     tiles->setRowMinimumHeight(2, 18);
 
@@ -59,12 +59,12 @@ TfrmMenuListini::TfrmMenuListini()
     body()->addStretch(1);
 }
 
-void TfrmMenuListini::OpenEditor(const CatalogueEntry& entry) {
+void TfrmMenuListini::openEditor(const CatalogueEntry& entry) {
     OpenListEditor(this, entry);
 }
 
 void TfrmMenuListini::lnkTavoliClick() {
-    OpenEditor(TableListEntry());
+    openEditor(TableListEntry());
 }
 
 void TfrmMenuListini::imgGuidaClick() {
@@ -72,6 +72,6 @@ void TfrmMenuListini::imgGuidaClick() {
 }
 
 void TfrmMenuListini::FormClose() {
-    if (TrimBlanks(closeTarget()) == QStringLiteral("avvio"))
+    if (closeTarget() == CloseTarget::Start)
         emit closedToStart();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/SectionMenu.h"
-#include "pricelists/Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 class LinkLabel;
 
@@ -14,18 +14,18 @@ public:
     TfrmMenuListini();
 
 public slots:
-    void btnAperitiviClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Aperitivi)); }
-    void btnAntipastiClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Antipasti)); }
-    void btnPrimiClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Primi)); }
-    void btnCarneClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Carne)); }
-    void btnPesceClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Pesce)); }
-    void btnContorniClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Contorni)); }
-    void btnPizzeClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Pizze)); }
-    void btnDessertClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Dessert)); }
-    void btnBevandeClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Bevande)); }
-    void btnViniClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Vini)); }
-    void btnLiquoriClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Liquori)); }
-    void btnCaffetteriaClick() { OpenEditor(CatalogueEntryOf(CourseCategory::Caffetteria)); }
+    void btnAperitiviClick() { openEditor(CatalogueEntryOf(CourseCategory::Aperitivi)); }
+    void btnAntipastiClick() { openEditor(CatalogueEntryOf(CourseCategory::Antipasti)); }
+    void btnPrimiClick() { openEditor(CatalogueEntryOf(CourseCategory::Primi)); }
+    void btnCarneClick() { openEditor(CatalogueEntryOf(CourseCategory::Carne)); }
+    void btnPesceClick() { openEditor(CatalogueEntryOf(CourseCategory::Pesce)); }
+    void btnContorniClick() { openEditor(CatalogueEntryOf(CourseCategory::Contorni)); }
+    void btnPizzeClick() { openEditor(CatalogueEntryOf(CourseCategory::Pizze)); }
+    void btnDessertClick() { openEditor(CatalogueEntryOf(CourseCategory::Dessert)); }
+    void btnBevandeClick() { openEditor(CatalogueEntryOf(CourseCategory::Bevande)); }
+    void btnViniClick() { openEditor(CatalogueEntryOf(CourseCategory::Vini)); }
+    void btnLiquoriClick() { openEditor(CatalogueEntryOf(CourseCategory::Liquori)); }
+    void btnCaffetteriaClick() { openEditor(CatalogueEntryOf(CourseCategory::Caffetteria)); }
     void lnkTavoliClick();
     void imgGuidaClick() override;
 
@@ -34,6 +34,6 @@ protected:
 
 private:
     // The editor of the entry, built anew.
-    void OpenEditor(const CatalogueEntry& entry);
+    void openEditor(const CatalogueEntry& entry);
     LinkLabel* m_tavoli;
 };

@@ -1,7 +1,6 @@
 #include "app/MenuOrdinazioni.h"
 
 #include "help/HelpWindows.h"
-#include "platform/TextTrim.h"
 #include "widgets/Controls.h"
 #include "widgets/Picture.h"
 #include "widgets/Theme.h"
@@ -56,12 +55,12 @@ TfrmMenuOrdinazioni::TfrmMenuOrdinazioni()
 }
 
 void TfrmMenuOrdinazioni::btnCreaClick() {
-    setCloseTarget(QStringLiteral("crea"));
+    setCloseTarget(CloseTarget::CreateOrder);
     close();
 }
 
 void TfrmMenuOrdinazioni::btnApriClick() {
-    setCloseTarget(QStringLiteral("apri"));
+    setCloseTarget(CloseTarget::OpenArchive);
     close();
 }
 
@@ -70,11 +69,15 @@ void TfrmMenuOrdinazioni::imgGuidaClick() {
 }
 
 void TfrmMenuOrdinazioni::FormClose() {
-    const QString target = TrimBlanks(closeTarget());
-    if (target == QStringLiteral("avvio"))
+    switch (closeTarget()) {
+    case CloseTarget::Start:
         emit closedToStart();
-    else if (target == QStringLiteral("crea"))
+        break;
+    case CloseTarget::CreateOrder:
         emit createChosen();
-    else if (target == QStringLiteral("apri"))
+        break;
+    case CloseTarget::OpenArchive:
         emit archiveChosen();
+        break;
+    }
 }

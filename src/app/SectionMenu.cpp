@@ -42,12 +42,25 @@ SectionMenu::SectionMenu(const QString& className, const QString& title, const Q
     page->addLayout(foot);
 }
 
-QString SectionMenu::closeTarget() const {
-    return m_memory->text();
+namespace {
+
+QString MemoryText(CloseTarget target) {
+    switch (target) {
+    case CloseTarget::CreateOrder:
+        return QStringLiteral("crea");
+    case CloseTarget::OpenArchive:
+        return QStringLiteral("apri");
+    case CloseTarget::Start:
+        break;
+    }
+    return QStringLiteral("avvio");
 }
 
-void SectionMenu::setCloseTarget(const QString& target) {
-    m_memory->setText(target);
+} // namespace
+
+void SectionMenu::setCloseTarget(CloseTarget target) {
+    m_closeTarget = target;
+    m_memory->setText(MemoryText(target));
 }
 
 void SectionMenu::imgEsciClick() {
@@ -55,5 +68,5 @@ void SectionMenu::imgEsciClick() {
 }
 
 void SectionMenu::FormShow() {
-    setCloseTarget(QStringLiteral("avvio"));
+    setCloseTarget(CloseTarget::Start);
 }

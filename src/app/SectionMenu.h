@@ -6,9 +6,13 @@ class QLabel;
 class QVBoxLayout;
 class PictureButton;
 
+// Where closing a section menu leads: back to the start window, or on to the
+// order window or the archive. The hidden label lblMemory shows it as
+// "avvio", "crea" or "apri".
+enum class CloseTarget { Start, CreateOrder, OpenArchive };
+
 // What the two section menus share: the title banner and instruction line,
-// the Guida and Esci pictures at the foot, and the hidden close-target marker
-// lblMemory ("avvio", "crea" or "apri") that tells where closing leads.
+// the Guida and Esci pictures at the foot, and the close target.
 class SectionMenu : public KeptWindow {
     Q_OBJECT
 
@@ -16,10 +20,10 @@ public:
     SectionMenu(const QString& className, const QString& title, const QString& banner,
                 const QString& instructions);
 
-    QString closeTarget() const;
+    CloseTarget closeTarget() const { return m_closeTarget; }
 
 signals:
-    void closedToStart(); // closed with "avvio" as its target
+    void closedToStart(); // closed with the start window as its target
 
 public slots:
     virtual void imgGuidaClick() = 0;
@@ -30,9 +34,10 @@ protected:
 
     // The menu's own controls go between the instruction line and the foot.
     QVBoxLayout* body() const { return m_body; }
-    void setCloseTarget(const QString& target);
+    void setCloseTarget(CloseTarget target);
 
 private:
     QLabel* m_memory;
+    CloseTarget m_closeTarget = CloseTarget::Start;
     QVBoxLayout* m_body;
 };

@@ -1,15 +1,15 @@
 #include "archive/ApriOrdinazioni.h"
 
-#include "archive/ArchiveFollower.h"
-#include "archive/ArchiveListModel.h"
 #include "archive/Comanda_in_Lettura.h"
-#include "archive/OrderArchive.h"
 #include "help/HelpWindows.h"
-#include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
+#include "tickets/ArchiveFollower.h"
+#include "tickets/ArchiveListModel.h"
+#include "tickets/OrderArchive.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -119,12 +119,12 @@ TfrmApriOrdinazioni::TfrmApriOrdinazioni()
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmApriOrdinazioni::btnAnnullaClick);
     connect(imgGuida, &PictureButton::clicked, this, &TfrmApriOrdinazioni::imgGuidaClick);
 
-    connect(m_follower, &ArchiveFollower::changed, this, &TfrmApriOrdinazioni::FollowFolder);
+    connect(m_follower, &ArchiveFollower::changed, this, &TfrmApriOrdinazioni::followFolder);
 }
 
 void TfrmApriOrdinazioni::FormShow() {
     // Followed from now until the window is hidden again.
-    m_follower->start(ProgramFolder(), FillList());
+    m_follower->start(ProgramFolder(), fillList());
 }
 
 void TfrmApriOrdinazioni::FormClose() {
@@ -141,28 +141,28 @@ void TfrmApriOrdinazioni::hideEvent(QHideEvent* event) {
         m_follower->stop();
 }
 
-ArchiveNames TfrmApriOrdinazioni::FillList() {
+ArchiveNames TfrmApriOrdinazioni::fillList() {
     m_names->setNames(ListArchiveNames(ProgramFolder()));
     // As filled afresh: nothing selected, nothing current, the top in view.
     lstFiles->selectionModel()->clear();
     lstFiles->scrollToTop();
-    ShowCount();
+    showCount();
     if (m_follower->following())
         m_follower->rebase(m_names->names());
     return m_names->names();
 }
 
-void TfrmApriOrdinazioni::ShowCount() {
+void TfrmApriOrdinazioni::showCount() {
     lblCreati->setText(u"Sono state archiviate %1 comande."_s.arg(lstFiles->count()));
 }
 
-void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
-    const std::optional<ArchiveName> chosen = SelectedName();
+void TfrmApriOrdinazioni::followFolder(const ArchiveChange& change) {
+    const std::optional<ArchiveName> chosen = selectedName();
     m_names->follow(change, MaxSingleChanges);
     // The selection stays on its file while the file is there, and never
     // passes to a neighbour when it goes: a press of "Elimina comanda" must
     // not reach a ticket the user did not choose.
-    if (chosen && SelectedName() != chosen) {
+    if (chosen && selectedName() != chosen) {
         const int row = int(m_names->names().indexOf(chosen->file));
         if (row < 0) {
             lstFiles->clearSelection();
@@ -171,10 +171,10 @@ void TfrmApriOrdinazioni::FollowFolder(const ArchiveChange& change) {
             lstFiles->scrollToRow(row);
         }
     }
-    ShowCount();
+    showCount();
 }
 
-std::optional<ArchiveName> TfrmApriOrdinazioni::SelectedName() const {
+std::optional<ArchiveName> TfrmApriOrdinazioni::selectedName() const {
     const int row = lstFiles->selectedRow();
     if (row < 0 || row >= m_names->names().size())
         return std::nullopt;
@@ -183,12 +183,12 @@ std::optional<ArchiveName> TfrmApriOrdinazioni::SelectedName() const {
 
 void TfrmApriOrdinazioni::btnApriClick() {
     if (lstFiles->count() == 0) {
-        warning(this, EmptyListWarning);
+        MessageBox::warning(this, EmptyListWarning);
         return;
     }
-    const std::optional<ArchiveName> name = SelectedName();
+    const std::optional<ArchiveName> name = selectedName();
     if (!name) {
-        warning(this, OpenWithoutSelectionWarning);
+        MessageBox::warning(this, OpenWithoutSelectionWarning);
         return;
     }
     // The path names the listed file by its bytes, as for deleting; the
@@ -199,15 +199,15 @@ void TfrmApriOrdinazioni::btnApriClick() {
 
 void TfrmApriOrdinazioni::btnEliminaClick() {
     if (lstFiles->count() == 0) {
-        warning(this, EmptyListWarning);
+        MessageBox::warning(this, EmptyListWarning);
         return;
     }
-    const std::optional<ArchiveName> name = SelectedName();
+    const std::optional<ArchiveName> name = selectedName();
     if (!name) {
-        warning(this, DeleteWithoutSelectionWarning);
+        MessageBox::warning(this, DeleteWithoutSelectionWarning);
         return;
     }
-    if (!confirm(this, DeleteQuestion))
+    if (!MessageBox::confirm(this, DeleteQuestion))
         return;
     // The path names the listed file by its bytes: neither a name with
     // leading blanks trimmed away nor a decoded name that reads like
@@ -215,10 +215,10 @@ void TfrmApriOrdinazioni::btnEliminaClick() {
     const QByteArray path = ArchiveFilePath(*name);
     const bool deleted = DeleteArchiveFile(path);
     if (deleted)
-        information(this, DeletedMessage);
-    FillList();
+        MessageBox::information(this, DeletedMessage);
+    fillList();
     if (!deleted)
-        plain(this, ArchiveFileExists(path) ? NotDeletedMessage : AlreadyGoneMessage);
+        MessageBox::plain(this, ArchiveFileExists(path) ? NotDeletedMessage : AlreadyGoneMessage);
 }
 
 void TfrmApriOrdinazioni::btnAnnullaClick() {

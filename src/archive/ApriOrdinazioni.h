@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/OrderArchive.h"
+#include "tickets/OrderArchive.h"
 #include "widgets/KeptWindow.h"
 
 #include <optional>
@@ -39,13 +39,13 @@ protected:
 private:
     // The list as the folder holds it, nothing selected, the count
     // following; the names shown.
-    ArchiveNames FillList();
+    ArchiveNames fillList();
     // The list brought in line with the folder after a change seen there,
     // the selection staying on its file while that file exists.
-    void FollowFolder(const ArchiveChange& change);
-    void ShowCount();
+    void followFolder(const ArchiveChange& change);
+    void showCount();
 
-    std::optional<ArchiveName> SelectedName() const;
+    std::optional<ArchiveName> selectedName() const;
 
     LineList* lstFiles;
     QLabel* lblCreati;

@@ -1,18 +1,18 @@
 #include "archive/Comanda_in_Lettura.h"
 
-#include "archive/OrderArchive.h"
-#include "orders/OrderLine.h"
-#include "orders/TotalField.h"
 #include "output/PrintSummary.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
 #include "platform/TextTrim.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
 #include "widgets/Controls.h"
 #include "widgets/InfoBar.h"
 #include "widgets/KeptWindow.h"
 #include "widgets/LineList.h"
 #include "widgets/LineModel.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/ModalDialogs.h"
 #include "widgets/Theme.h"
+#include "widgets/TotalField.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -148,7 +148,7 @@ void TfrmComanda_in_Lettura::FormShow() {
     // too large to be a ticket is said so.
     const SharedRead read = LoadArchiveFile(m_path, &lines);
     if (read == SharedRead::TooLarge)
-        plain(this, TooLargeTicketMessage);
+        MessageBox::plain(this, TooLargeTicketMessage);
     if (read != SharedRead::Read)
         return;
     for (QString& line : lines)
@@ -170,10 +170,10 @@ void TfrmComanda_in_Lettura::btnTotaleClick() {
 void TfrmComanda_in_Lettura::cmdStampaClick() {
     btnTotaleClick();
     if (lstRecords->count() == 0) {
-        warning(this, EmptyTicketWarning);
+        MessageBox::warning(this, EmptyTicketWarning);
         return;
     }
-    if (!confirm(this, PrintQuestion))
+    if (!MessageBox::confirm(this, PrintQuestion))
         return;
     PrintSummary(m_report, TrimBlanks(lblNome->text()), TicketSummary(Lines(), txtTotale->text()),
                  this);

@@ -3,7 +3,7 @@
 #include "help/Guida.h"
 #include "help/Info.h"
 #include "help/Splash.h"
-#include "platform/ModalDialogs.h"
+#include "widgets/ModalDialogs.h"
 
 #include <memory>
 

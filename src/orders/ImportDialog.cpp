@@ -1,11 +1,11 @@
 #include "orders/ImportDialog.h"
 
-#include "platform/MessageBoxes.h"
-#include "pricelists/ListWindowTexts.h"
+#include "catalogue/ListWindowTexts.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
 #include "widgets/LineModel.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/Theme.h"
 
 #include <QFrame>
@@ -94,7 +94,7 @@ void ImportDialog::setFieldsArea(QWidget* area) {
     m_page->insertWidget(3, area);
 }
 
-std::optional<QString> ImportDialog::SelectedText() const {
+std::optional<QString> ImportDialog::selectedText() const {
     const int row = lstRecords->selectedRow();
     if (row < 0)
         return std::nullopt;
@@ -105,7 +105,7 @@ void ImportDialog::FormShow() {
     SharedRead read = SharedRead::Read;
     m_document.load(&read);
     if (read == SharedRead::TooLarge)
-        plain(this, TooLargeListMessage);
+        MessageBox::plain(this, TooLargeListMessage);
     // Sorted once by the document, inserted in one go.
     lstRecords->showLines(m_document.lines());
     lstRecords->setItemWidth(m_itemWidth);

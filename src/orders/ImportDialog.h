@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pricelists/PriceListDocument.h"
+#include "catalogue/PriceListDocument.h"
 #include "widgets/FixedDialog.h"
 
 #include <optional>
@@ -35,7 +35,7 @@ protected:
 
     // The text of the selected entry, if an entry is selected (a blank line
     // of the file is an entry with an empty text).
-    std::optional<QString> SelectedText() const;
+    std::optional<QString> selectedText() const;
 
     // The list filled from the file; a file that cannot be read leaves it
     // empty, without a word.

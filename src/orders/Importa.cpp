@@ -1,12 +1,12 @@
 #include "orders/Importa.h"
 
-#include "orders/OrderLine.h"
+#include "catalogue/PriceText.h"
 #include "orders/TicketFields.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
 #include "platform/TextTrim.h"
-#include "pricelists/PriceText.h"
+#include "tickets/OrderLine.h"
 #include "widgets/LineList.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/ModalDialogs.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
 
@@ -94,7 +94,7 @@ TfrmImporta::TfrmImporta(const CatalogueEntry& entry, AppendOrderLine appendLine
     // A choice made with the arrow keys counts as a click, as a mouse press
     // on an entry does before its release.
     connect(lstRecords->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (SelectedText())
+        if (selectedText())
             lstRecordsClick();
     });
     connect(btnPlus, &PictureButton::clicked, this, &TfrmImporta::btnPlusClick);
@@ -111,7 +111,7 @@ bool TfrmImporta::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmImporta::lstRecordsClick() {
-    const std::optional<QString> chosen = SelectedText();
+    const std::optional<QString> chosen = selectedText();
     if (!chosen) {
         reject();
         return;
@@ -124,7 +124,7 @@ void TfrmImporta::lstRecordsClick() {
     txtPrezzoTot->setText(item.price);
 }
 
-bool TfrmImporta::ShowAmount() {
+bool TfrmImporta::showAmount() {
     const auto price = ParsePriceNumber(TrimBlanks(txtPrezzoUni->text()));
     const auto quantity = ParsePriceNumber(TrimBlanks(txtQuant->text()));
     if (!price || !quantity)
@@ -145,7 +145,7 @@ void TfrmImporta::btnPlusClick() {
     // The largest quantity stays what it is instead of wrapping round.
     if (*quantity < std::numeric_limits<int>::max())
         txtQuant->setText(QString::number(*quantity + 1));
-    if (!ShowAmount())
+    if (!showAmount())
         txtQuant->setText(One);
 }
 
@@ -156,13 +156,13 @@ void TfrmImporta::btnMinusClick() {
         return;
     }
     txtQuant->setText(QString::number(*quantity - 1));
-    if (!ShowAmount())
+    if (!showAmount())
         txtQuant->setText(One);
 }
 
 void TfrmImporta::btnImportaClick() {
     if (TrimBlanks(txtNome->text()).isEmpty()) {
-        warning(this, NoProductWarning);
+        MessageBox::warning(this, NoProductWarning);
         txtNome->setFocus();
         return;
     }

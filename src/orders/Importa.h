@@ -43,7 +43,7 @@ protected:
 private:
     // The amount field from the unit price and the quantity shown; false,
     // leaving it as it was, when either is not a number.
-    bool ShowAmount();
+    bool showAmount();
 
     AppendOrderLine m_appendLine;
 };

@@ -1,7 +1,7 @@
 #include "orders/ImportaTavoli.h"
 
-#include "platform/ModalDialogs.h"
 #include "platform/TextTrim.h"
+#include "widgets/ModalDialogs.h"
 
 #include <memory>
 
@@ -19,7 +19,7 @@ TfrmImportaTavoli::TfrmImportaTavoli(SetTicketTable setTable, QWidget* owner)
       m_setTable(std::move(setTable)) {}
 
 void TfrmImportaTavoli::btnImportaClick() {
-    if (const std::optional<QString> chosen = SelectedText())
+    if (const std::optional<QString> chosen = selectedText())
         m_setTable(TrimBlanks(*chosen));
     accept();
 }

@@ -1,27 +1,27 @@
 #include "orders/Ordinazioni.h"
 
-#include "archive/OrderArchive.h"
+#include "catalogue/Catalogue.h"
 #include "orders/Importa.h"
 #include "orders/ImportaTavoli.h"
-#include "orders/OrderLine.h"
 #include "orders/TicketFields.h"
-#include "orders/TicketTexts.h"
-#include "orders/TotalField.h"
 #include "output/InvioEmail.h"
 #include "output/PrintSummary.h"
 #include "platform/Clock.h"
 #include "platform/Formatting.h"
 #include "platform/KeyCodes.h"
-#include "platform/MessageBoxes.h"
 #include "platform/TextTrim.h"
-#include "pricelists/Catalogue.h"
+#include "tickets/OrderArchive.h"
+#include "tickets/OrderLine.h"
+#include "tickets/TicketTexts.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/InfoBar.h"
 #include "widgets/LineList.h"
 #include "widgets/LineModel.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Theme.h"
+#include "widgets/TotalField.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -136,7 +136,7 @@ TfrmOrdinazioni::TfrmOrdinazioni()
             tiles->setRowMinimumHeight(row - 1, 8);
         for (PictureButton* control : {picture, caption}) {
             connect(control, &PictureButton::clicked, this,
-                    [this, &entry] { OpenCategory(entry); });
+                    [this, &entry] { openCategory(entry); });
             categoryHints.append({control, entry.OrderHint});
         }
     }
@@ -269,22 +269,22 @@ void TfrmOrdinazioni::FormClose() {
     emit closed();
 }
 
-void TfrmOrdinazioni::AppendOrderLine(const QString& line) {
+void TfrmOrdinazioni::appendOrderLine(const QString& line) {
     lstRecords->lines()->appendLine(line);
     lstRecords->scrollToBottom();
     txtTotale->setText(TotalNotComputed);
 }
 
-void TfrmOrdinazioni::SetTable(const QString& table) {
+void TfrmOrdinazioni::setTable(const QString& table) {
     txtTavolo->setText(table);
 }
 
-void TfrmOrdinazioni::OpenCategory(const CatalogueEntry& entry) {
-    OpenImporta(this, entry, [this](const QString& line) { AppendOrderLine(line); });
+void TfrmOrdinazioni::openCategory(const CatalogueEntry& entry) {
+    OpenImporta(this, entry, [this](const QString& line) { appendOrderLine(line); });
 }
 
 void TfrmOrdinazioni::impTavoloClick() {
-    OpenImportaTavoli(this, [this](const QString& table) { SetTable(table); });
+    OpenImportaTavoli(this, [this](const QString& table) { setTable(table); });
 }
 
 bool TfrmOrdinazioni::eventFilter(QObject* watched, QEvent* event) {
@@ -329,7 +329,7 @@ void TfrmOrdinazioni::ShowTotal(const QStringList& lines) {
 void TfrmOrdinazioni::btnEliminaClick() {
     const int row = lstRecords->selectedRow();
     if (row < 0) {
-        warning(this, NothingSelectedWarning);
+        MessageBox::warning(this, NothingSelectedWarning);
         return;
     }
     lstRecords->lines()->removeLine(row);
@@ -345,12 +345,12 @@ void TfrmOrdinazioni::btnTotaleClick() {
 
 void TfrmOrdinazioni::cmdSalvaClick() {
     if (TrimBlanks(txtTavolo->text()).isEmpty()) {
-        warning(this, SaveWithoutTableWarning);
+        MessageBox::warning(this, SaveWithoutTableWarning);
         txtTavolo->setFocus();
         return;
     }
     if (lstRecords->count() == 0) {
-        warning(this, SaveWithoutLinesWarning);
+        MessageBox::warning(this, SaveWithoutLinesWarning);
         return;
     }
     const QStringList lines = Lines();
@@ -375,19 +375,19 @@ void TfrmOrdinazioni::cmdSalvaClick() {
         }
     }
     if (error)
-        plain(this, SaveFailedMessage);
+        MessageBox::plain(this, SaveFailedMessage);
     else
-        information(this, SavedMessage);
+        MessageBox::information(this, SavedMessage);
 }
 
 void TfrmOrdinazioni::cmdStampaClick() {
     const QStringList lines = Lines();
     ShowTotal(lines);
     if (lines.isEmpty()) {
-        warning(this, EmptyTicketWarning);
+        MessageBox::warning(this, EmptyTicketWarning);
         return;
     }
-    if (!confirm(this, PrintQuestion))
+    if (!MessageBox::confirm(this, PrintQuestion))
         return;
     PrintSummary(m_report, TicketPrintTitle(txtTavolo->text(), txtData->text(), txtOra->text()),
                  TicketSummary(lines, txtTotale->text()), this);
@@ -395,12 +395,12 @@ void TfrmOrdinazioni::cmdStampaClick() {
 
 void TfrmOrdinazioni::cmdInviaClick() {
     if (TrimBlanks(txtTavolo->text()).isEmpty()) {
-        warning(this, SendWithoutTableWarning);
+        MessageBox::warning(this, SendWithoutTableWarning);
         txtTavolo->setFocus();
         return;
     }
     if (lstRecords->count() == 0) {
-        warning(this, SendWithoutLinesWarning);
+        MessageBox::warning(this, SendWithoutLinesWarning);
         return;
     }
     const QStringList lines = Lines();

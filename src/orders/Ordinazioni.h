@@ -26,8 +26,8 @@ public:
     // What the import dialogs may do to the ticket, and nothing more: one
     // more line at the end of the list (the total is then no longer
     // computed), and the ticket's table.
-    void AppendOrderLine(const QString& line);
-    void SetTable(const QString& table);
+    void appendOrderLine(const QString& line);
+    void setTable(const QString& table);
 
 signals:
     void closed(); // back to the start window
@@ -48,7 +48,7 @@ protected:
 
 private:
     // btnPizzeClick and its eleven siblings: the category's import dialog.
-    void OpenCategory(const CatalogueEntry& entry);
+    void openCategory(const CatalogueEntry& entry);
     // Backspace and Delete empty the table field; any other key opens the
     // table dialog. True when the key is used up.
     bool txtTavoloKeyDown(const QKeyEvent* key);

@@ -3,12 +3,12 @@
 #include "output/MailSettings.h"
 #include "output/MailtoLink.h"
 #include "platform/KeyCodes.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
 #include "platform/OpenURL.h"
 #include "platform/TextTrim.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/ModalDialogs.h"
 #include "widgets/Picture.h"
 #include "widgets/Theme.h"
 
@@ -230,24 +230,24 @@ void TfrmInvioEmail::btnInviaClick() {
     const QString subject = txtOggetto->text();
     const QString text = message();
     if (TrimBlanks(recipients).isEmpty()) {
-        warning(this, NoRecipientsWarning);
+        MessageBox::warning(this, NoRecipientsWarning);
         txtDestinatari->setFocus();
         return;
     }
     if (TrimBlanks(subject).isEmpty()) {
-        warning(this, NoSubjectWarning);
+        MessageBox::warning(this, NoSubjectWarning);
         txtOggetto->setFocus();
         return;
     }
     if (TrimBlanks(text).isEmpty()) {
-        warning(this, NoMessageWarning);
+        MessageBox::warning(this, NoMessageWarning);
         txtMessaggio->setFocus();
         return;
     }
     // The link goes out encoded so that the mail program receives every
     // character of it; the window stays open for another sending.
     if (!TMisc::Open(u'"' + MailtoHandOff(recipients, subject, text) + u'"'))
-        warning(this, HandOffRefusedWarning);
+        MessageBox::warning(this, HandOffRefusedWarning);
 }
 
 void TfrmInvioEmail::btnChiudiClick() {

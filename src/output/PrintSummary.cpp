@@ -2,7 +2,7 @@
 
 #include "output/ReportPainter.h"
 #include "platform/Clock.h"
-#include "platform/ModalDialogs.h"
+#include "widgets/ModalDialogs.h"
 
 #include <QDir>
 #include <QPrintDialog>

@@ -1,7 +1,7 @@
 #include "output/ReportLayout.h"
 
 #include "platform/Formatting.h"
-#include "widgets/Theme.h"
+#include "platform/Palette.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -32,7 +32,7 @@ bool TMisc::Open(const QString& sCommand) {
     return QDesktopServices::openUrl(UrlFor(sCommand));
 }
 
-TMisc::Hook TMisc::SetOpenHook(Hook hook) {
+TMisc::Hook TMisc::setOpenHook(Hook hook) {
     return std::exchange(OpenHook(), std::move(hook));
 }
 

@@ -15,7 +15,7 @@ public:
     // Tests capture the text instead of opening it; an empty hook restores
     // the desktop's open service. Returns the hook it replaces.
     using Hook = std::function<void(const QString& sCommand)>;
-    static Hook SetOpenHook(Hook hook);
+    static Hook setOpenHook(Hook hook);
 };
 
 // What the desktop receives for a text: the enclosing quotes dropped, web

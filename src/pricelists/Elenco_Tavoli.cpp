@@ -1,9 +1,9 @@
 #include "pricelists/Elenco_Tavoli.h"
 
 #include "platform/KeyCodes.h"
-#include "platform/MessageBoxes.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/RefuseDrops.h"
 #include "widgets/Theme.h"
 #include "widgets/TypedLengthLimit.h"
@@ -59,10 +59,10 @@ TfrmElenco_Tavoli::TfrmElenco_Tavoli(QWidget* owner)
 }
 
 void TfrmElenco_Tavoli::FormShow() {
-    if (!ReadList())
+    if (!readList())
         return; // no file yet, or unreadable: the window stays as created
     txtTrova->clear();
-    ShowList();
+    showList();
     txtTrova->setFocus();
 }
 
@@ -71,19 +71,19 @@ bool TfrmElenco_Tavoli::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress)
             return txtTrovaKeyDown(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::InputMethod)
-            DropRefusedCharacters(static_cast<QInputMethodEvent*>(event), TableNameKeyFilter);
+            dropRefusedCharacters(static_cast<QInputMethodEvent*>(event), TableNameKeyFilter);
     }
     return ListEditor::eventFilter(watched, event);
 }
 
 bool TfrmElenco_Tavoli::txtTrovaKeyDown(QKeyEvent* key) {
     const KeyStroke stroke = KeyStrokeOf(key);
-    return ApplyKeyDecision(TableNameKeyFilter(stroke.code, stroke.character));
+    return applyKeyDecision(TableNameKeyFilter(stroke.code, stroke.character));
 }
 
 void TfrmElenco_Tavoli::btnTrovaClick() {
-    if (AddItem(txtTrova->text()).outcome != AddOutcome::Added) {
-        warning(this, entry().NoNameWarning);
+    if (addItem(txtTrova->text()).outcome != AddOutcome::Added) {
+        MessageBox::warning(this, entry().NoNameWarning);
         txtTrova->setFocus();
         return;
     }

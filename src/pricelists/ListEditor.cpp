@@ -1,15 +1,12 @@
 #include "pricelists/ListEditor.h"
 
+#include "catalogue/ListWindowTexts.h"
 #include "output/PrintSummary.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ModalDialogs.h"
-#include "pricelists/Elenco_Tavoli.h"
-#include "pricelists/ListWindowTexts.h"
-#include "pricelists/Listino.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
 #include "widgets/LineModel.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/Theme.h"
 
 #include <QFrame>
@@ -18,8 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -44,15 +39,6 @@ QPushButton* FootButton(const QString& name, const QString& text, const QString&
 }
 
 } // namespace
-
-void OpenListEditor(QWidget* opener, const CatalogueEntry& entry) {
-    std::unique_ptr<ListEditor> editor;
-    if (entry.Kind == EntryKind::TableList)
-        editor = std::make_unique<TfrmElenco_Tavoli>(opener);
-    else
-        editor = std::make_unique<TfrmListino>(entry, opener);
-    ShowModal(editor.get());
-}
 
 ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidget* owner)
     : FixedDialog(entry.EditorClass, entry.EditorTitle, ClientSize, owner), m_document(entry),
@@ -129,22 +115,22 @@ void ListEditor::setFieldsArea(QFrame* shpSfondo) {
     m_page->insertWidget(2, shpSfondo);
 }
 
-bool ListEditor::ReadList() {
+bool ListEditor::readList() {
     SharedRead read = SharedRead::Read;
     const bool loaded = m_document.load(&read);
     if (read == SharedRead::TooLarge)
-        plain(this, TooLargeListMessage);
+        MessageBox::plain(this, TooLargeListMessage);
     return loaded;
 }
 
-void ListEditor::ShowList() {
+void ListEditor::showList() {
     // Sorted once by the document, inserted in one go.
     lstRecords->showLines(m_document.lines());
     lstRecords->setItemWidth(ItemWidth);
     lstRecords->showScrollBars();
 }
 
-ListAddition ListEditor::AddItem(const QString& name, const QString& price) {
+ListAddition ListEditor::addItem(const QString& name, const QString& price) {
     const ListAddition added = m_document.add(name, price);
     if (added.outcome == AddOutcome::Added) {
         lstRecords->lines()->insertLine(int(added.row), m_document.lines().at(added.row));
@@ -153,7 +139,7 @@ ListAddition ListEditor::AddItem(const QString& name, const QString& price) {
     return added;
 }
 
-bool ListEditor::ApplyKeyDecision(KeyDecision decision) {
+bool ListEditor::applyKeyDecision(KeyDecision decision) {
     switch (decision) {
     case KeyDecision::Pass:
         return false;
@@ -166,7 +152,7 @@ bool ListEditor::ApplyKeyDecision(KeyDecision decision) {
     return false;
 }
 
-void ListEditor::DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule) {
+void ListEditor::dropRefusedCharacters(QInputMethodEvent* input, KeyRule rule) {
     QString commit = input->commitString();
     const qsizetype before = commit.size();
     commit.removeIf([rule](QChar c) { return rule(0, c) == KeyDecision::Swallow; });
@@ -177,7 +163,7 @@ void ListEditor::DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule) {
 void ListEditor::btnEliminaClick() {
     const int row = lstRecords->selectedRow();
     if (row < 0) {
-        warning(this, NothingSelectedWarning);
+        MessageBox::warning(this, NothingSelectedWarning);
         return;
     }
     m_document.removeAt(row);
@@ -197,7 +183,7 @@ void ListEditor::btnAnnullaClick() {
 
 void ListEditor::btnChiudiClick() {
     if (m_document.save()) {
-        plain(this, m_saveFailedMessage);
+        MessageBox::plain(this, m_saveFailedMessage);
         return;
     }
     accept();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
+#include "catalogue/KeyFilters.h"
+#include "catalogue/PriceListDocument.h"
 #include "output/ReportLayout.h"
-#include "pricelists/Catalogue.h"
-#include "pricelists/KeyFilters.h"
-#include "pricelists/PriceListDocument.h"
 #include "widgets/FixedDialog.h"
 
 class QFrame;
@@ -12,11 +12,6 @@ class QLabel;
 class LineList;
 class QPushButton;
 class QVBoxLayout;
-
-// Builds a fresh editor of the entry (a price-list editor, or the table-list
-// editor for the table-list entry) owned by the opener, shows it modally and
-// destroys it when it has closed. Each opening reads the list file afresh.
-void OpenListEditor(QWidget* opener, const CatalogueEntry& entry);
 
 // What the two editor designs share: the window, the banner and instruction
 // pictures with the entry's words, the list kept in ListOrder with its hint,
@@ -53,24 +48,24 @@ protected:
 
     // FormShow in two steps: read the file (false: it could not be read, and
     // the window stays as created), then show what was read.
-    bool ReadList();
-    void ShowList();
+    bool readList();
+    void showList();
 
     // Adds to the list in memory and shows the line at its sorted place.
-    ListAddition AddItem(const QString& name, const QString& price = QString());
+    ListAddition addItem(const QString& name, const QString& price = QString());
 
     void FormClose() override;
 
     // Carries out a key rule's decision on a key press in a field: true when
     // the key is used up (swallowed, or Enter that moved the focus to the add
     // button, which must not press it too).
-    bool ApplyKeyDecision(KeyDecision decision);
+    bool applyKeyDecision(KeyDecision decision);
 
     // Letters composed with dead keys arrive as committed text, not as key
     // presses; they are typed all the same, so the rule drops the ones it
     // refuses.
     using KeyRule = KeyDecision (*)(int keyCode, QChar character);
-    static void DropRefusedCharacters(QInputMethodEvent* input, KeyRule rule);
+    static void dropRefusedCharacters(QInputMethodEvent* input, KeyRule rule);
 
     LineList* lstRecords;
     QPushButton* btnTrova;

@@ -1,10 +1,10 @@
 #include "pricelists/Listino.h"
 
+#include "catalogue/PriceText.h"
 #include "platform/KeyCodes.h"
-#include "platform/MessageBoxes.h"
-#include "pricelists/PriceText.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/RefuseDrops.h"
 #include "widgets/Theme.h"
 #include "widgets/TypedLengthLimit.h"
@@ -87,11 +87,11 @@ TfrmListino::TfrmListino(const CatalogueEntry& entry, QWidget* owner)
 }
 
 void TfrmListino::FormShow() {
-    if (!ReadList())
+    if (!readList())
         return; // no file yet, or unreadable: the window stays as created
     txtProdotto->clear();
     SetFieldText(txtPrezzo, InitialPrice);
-    ShowList();
+    showList();
     txtProdotto->setFocus();
 }
 
@@ -105,7 +105,7 @@ bool TfrmListino::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::InputMethod:
         if (watched == txtPrezzo)
-            DropRefusedCharacters(static_cast<QInputMethodEvent*>(event), PriceKeyFilter);
+            dropRefusedCharacters(static_cast<QInputMethodEvent*>(event), PriceKeyFilter);
         break;
     case QEvent::FocusOut: {
         // The focus leaving for another control of the window; a popup menu
@@ -131,7 +131,7 @@ bool TfrmListino::txtProdottoKeyDown(QKeyEvent* key) {
 
 bool TfrmListino::txtPrezzoKeyDown(QKeyEvent* key) {
     const KeyStroke stroke = KeyStrokeOf(key);
-    return ApplyKeyDecision(PriceKeyFilter(stroke.code, stroke.character));
+    return applyKeyDecision(PriceKeyFilter(stroke.code, stroke.character));
 }
 
 void TfrmListino::txtPrezzoExit() {
@@ -140,13 +140,13 @@ void TfrmListino::txtPrezzoExit() {
 
 void TfrmListino::btnTrovaClick() {
     // The price was normalised when the focus left its field.
-    switch (AddItem(txtProdotto->text(), txtPrezzo->text()).outcome) {
+    switch (addItem(txtProdotto->text(), txtPrezzo->text()).outcome) {
     case AddOutcome::NoName:
-        warning(this, entry().NoNameWarning);
+        MessageBox::warning(this, entry().NoNameWarning);
         txtProdotto->setFocus();
         return;
     case AddOutcome::NoPrice:
-        warning(this, entry().NoPriceWarning);
+        MessageBox::warning(this, entry().NoPriceWarning);
         txtPrezzo->setFocus();
         return;
     case AddOutcome::Added:

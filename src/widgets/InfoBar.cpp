@@ -28,13 +28,13 @@ bool InfoBar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (const auto it = m_hints.constFind(watched); it != m_hints.constEnd())
             setText(it.value());
-        else if (watched == m_background && !OverHintedWidget(static_cast<QMouseEvent*>(event)))
+        else if (watched == m_background && !overHintedWidget(static_cast<QMouseEvent*>(event)))
             clear();
     }
     return QLabel::eventFilter(watched, event);
 }
 
-bool InfoBar::OverHintedWidget(const QMouseEvent* event) const {
+bool InfoBar::overHintedWidget(const QMouseEvent* event) const {
     // A move over a picture that ignores it is delivered to the background
     // too; only bare background empties the bar.
     auto* background = static_cast<QWidget*>(m_background);

@@ -24,7 +24,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool OverHintedWidget(const QMouseEvent* event) const;
+    bool overHintedWidget(const QMouseEvent* event) const;
 
     QHash<QObject*, QString> m_hints;
     QObject* m_background = nullptr;

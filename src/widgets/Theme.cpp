@@ -111,22 +111,6 @@ QString SheetFor(const QWidget* widget, Theme::Look look) {
 
 namespace Theme {
 
-QFont Verdana(int pointSize, bool bold) {
-    return FamilyFont(QStringLiteral("Verdana"), pointSize, bold);
-}
-
-QFont Tahoma(int pointSize, bool bold) {
-    return FamilyFont(QStringLiteral("Tahoma"), pointSize, bold);
-}
-
-QFont Arial(int pointSize, bool bold) {
-    return FamilyFont(QStringLiteral("Arial"), pointSize, bold);
-}
-
-QFont CourierNew(int pointSize, bool bold) {
-    return FamilyFont(QStringLiteral("Courier New"), pointSize, bold);
-}
-
 void ApplyLook(QWidget* widget, Look look) {
     if (look == Look::Window || look == Look::WhitePanel || look == Look::GradientPanel ||
         look == Look::LogoBand || look == Look::LogoBandAccent)
@@ -142,18 +126,6 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }
 
 } // namespace Theme
-
-QFont FamilyFont(const QString& family, int pointSize, bool bold) {
-    QFont font(family, pointSize, bold ? QFont::Bold : QFont::Normal);
-    const bool monospace = family.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0;
-    font.setStyleHint(monospace ? QFont::TypeWriter : QFont::SansSerif);
-    font.setFixedPitch(monospace);
-    return font;
-}
-
-QFont ListItemFont() {
-    return Theme::CourierNew(12);
-}
 
 void ApplyWindowBackground(QWidget* window) {
     Theme::ApplyLook(window, Theme::Look::Window);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
+#include "platform/Palette.h"
+
 #include <QString>
 
 class QImage;
@@ -11,32 +11,9 @@ class QRectF;
 class QSizeF;
 class QWidget;
 
-// One look for every window: the palette, the faces, and every style sheet of
-// the program, kept in Theme.cpp and nowhere else.
+// One look for every window: every style sheet of the program, kept in
+// Theme.cpp and nowhere else, over the palette and faces of platform/Palette.h.
 namespace Theme {
-
-inline const QColor LinkBlue{0x00, 0x00, 0x8B};    // link text at rest
-inline const QColor LinkPressed{0xFF, 0xA5, 0x00}; // link text while pressed
-inline const QColor Crimson{0xDC, 0x14, 0x3C};     // hints, topic titles, accents
-inline const QColor SteelBlue{0xB0, 0xC4, 0xDE};   // top of the window gradient
-inline const QColor SlateGrey{0x70, 0x80, 0x90};   // edges, report bars, quiet text
-inline const QColor SlateBlue{0x4F, 0x6F, 0x8F};   // top of the slate gradients
-inline const QColor DarkSlate{0x2F, 0x4F, 0x4F};   // outlines, banner, product name
-inline const QColor Ink{0x1F, 0x2F, 0x3F};         // body text, deepest slate
-inline const QColor Mist{0xDC, 0xE4, 0xEE};        // foot of the light buttons
-inline const QColor Haze{0xE6, 0xEC, 0xF3};        // light panels and scroll tracks
-inline const QColor HoverBlue{0xDD, 0xE6, 0xF0};   // a tile under the pointer
-inline const QColor FocusYellow{0xFF, 0xD7, 0x00}; // focus highlight frames
-inline const QColor CountGreen{0x00, 0x80, 0x00};  // counts of what a list holds
-inline const QColor TotalBrown{0x80, 0x00, 0x00};  // totals of a ticket
-
-// The faces the windows ask for by name. Where a face is missing, the
-// fallback keeps its character: monospaced for "Courier New", sans serif for
-// the others, so fixed columns stay aligned.
-QFont Verdana(int pointSize, bool bold = false);
-QFont Tahoma(int pointSize, bool bold = false);
-QFont Arial(int pointSize, bool bold = false);
-QFont CourierNew(int pointSize, bool bold = false);
 
 // The styled looks. ApplyLook sets the look's style sheet on the widget.
 enum class Look {
@@ -60,13 +37,6 @@ void ApplyLook(QWidget* widget, Look look);
 void SetTextColour(QWidget* widget, const QColor& colour);
 
 } // namespace Theme
-
-// A font requested by family name with the fallback of its character.
-QFont FamilyFont(const QString& family, int pointSize, bool bold = false);
-
-// The font of every list that shows list files or order lines: "Courier New"
-// 12, monospaced so that the fixed columns line up.
-QFont ListItemFont();
 
 // The light steel blue to white gradient behind every working window.
 void ApplyWindowBackground(QWidget* window);

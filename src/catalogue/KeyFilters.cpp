@@ -1,4 +1,4 @@
-#include "pricelists/KeyFilters.h"
+#include "catalogue/KeyFilters.h"
 
 KeyDecision PriceKeyFilter(int keyCode, QChar character) {
     if (keyCode == KeyCode::Enter)

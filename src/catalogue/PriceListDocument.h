@@ -1,8 +1,8 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
 #include "platform/FileStamp.h"
 #include "platform/SharedRead.h"
-#include "pricelists/Catalogue.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "pricelists/ListFile.h"
+#include "catalogue/ListFile.h"
 
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"

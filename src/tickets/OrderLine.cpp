@@ -1,6 +1,6 @@
-#include "orders/OrderLine.h"
+#include "tickets/OrderLine.h"
 
-#include "pricelists/PriceText.h"
+#include "catalogue/PriceText.h"
 
 QString BuildOrderLine(const QString& quantity, const QString& name, const QString& amount) {
     return FixedColumn(quantity, QuantityColumnWidth) + FixedColumn(name, ProductColumnWidth) +

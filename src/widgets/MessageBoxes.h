@@ -15,11 +15,13 @@ enum class MessageKind {
     Confirm      // Yes and No
 };
 
+namespace MessageBox {
 void plain(QWidget* parent, const QString& text);
 void warning(QWidget* parent, const QString& text);
 void information(QWidget* parent, const QString& text);
 // True unless the user answers No.
 bool confirm(QWidget* parent, const QString& text);
+} // namespace MessageBox
 
 // Replaces the message boxes: the hook gets each message and, for a
 // confirmation, returns the answer (true for Yes). An empty hook restores the

@@ -1,12 +1,12 @@
-#include "pricelists/PriceListDocument.h"
+#include "catalogue/PriceListDocument.h"
 
+#include "catalogue/ListFile.h"
+#include "catalogue/ListMerge.h"
+#include "catalogue/PriceText.h"
 #include "platform/FileStamp.h"
 #include "platform/LetGo.h"
 #include "platform/TextTrim.h"
 #include "platform/UpdateLock.h"
-#include "pricelists/ListFile.h"
-#include "pricelists/ListMerge.h"
-#include "pricelists/PriceText.h"
 
 #include <QDir>
 

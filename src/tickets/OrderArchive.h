@@ -1,8 +1,8 @@
 #pragma once
 
-#include "archive/ArchiveListing.h"
-#include "archive/ArchiveNames.h"
 #include "platform/SharedRead.h"
+#include "tickets/ArchiveListing.h"
+#include "tickets/ArchiveNames.h"
 
 #include <QByteArray>
 #include <QDateTime>

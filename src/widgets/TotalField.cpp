@@ -1,6 +1,6 @@
-#include "orders/TotalField.h"
+#include "widgets/TotalField.h"
 
-#include "orders/OrderLine.h"
+#include "tickets/OrderLine.h"
 #include "widgets/Theme.h"
 
 #include <QLineEdit>

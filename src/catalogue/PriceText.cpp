@@ -1,4 +1,4 @@
-#include "pricelists/PriceText.h"
+#include "catalogue/PriceText.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "archive/OrderArchive.h"
 #include "platform/FileStamp.h"
+#include "tickets/OrderArchive.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "archive/ArchiveNames.h"
+#include "tickets/ArchiveNames.h"
 
 #include <cstring>
 

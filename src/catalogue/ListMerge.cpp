@@ -1,6 +1,6 @@
-#include "pricelists/ListMerge.h"
+#include "catalogue/ListMerge.h"
 
-#include "pricelists/ListFile.h"
+#include "catalogue/ListFile.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ArchiveNames.h"
+#include "tickets/ArchiveNames.h"
 
 #include <QString>
 #include <QStringList>

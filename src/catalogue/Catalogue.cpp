@@ -1,4 +1,4 @@
-#include "pricelists/Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 #include "platform/ProgramFolder.h"
 

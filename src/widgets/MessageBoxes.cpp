@@ -1,4 +1,4 @@
-#include "platform/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -45,6 +45,8 @@ bool Show(QWidget* parent, MessageKind kind, const QString& text) {
 
 } // namespace
 
+namespace MessageBox {
+
 void plain(QWidget* parent, const QString& text) {
     Show(parent, MessageKind::Plain, text);
 }
@@ -57,6 +59,8 @@ void information(QWidget* parent, const QString& text) {
 bool confirm(QWidget* parent, const QString& text) {
     return Show(parent, MessageKind::Confirm, text);
 }
+
+} // namespace MessageBox
 
 MessageHook SetMessageHook(MessageHook hook) {
     return std::exchange(Hook(), std::move(hook));

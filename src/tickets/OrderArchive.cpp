@@ -1,4 +1,4 @@
-#include "archive/OrderArchive.h"
+#include "tickets/OrderArchive.h"
 
 #include "platform/AtomicSave.h"
 #include "platform/Formatting.h"

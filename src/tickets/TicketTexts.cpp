@@ -1,7 +1,7 @@
-#include "orders/TicketTexts.h"
+#include "tickets/TicketTexts.h"
 
-#include "orders/OrderLine.h"
 #include "platform/TextTrim.h"
+#include "tickets/OrderLine.h"
 
 using namespace Qt::StringLiterals;
 

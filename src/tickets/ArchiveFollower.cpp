@@ -1,6 +1,6 @@
-#include "archive/ArchiveFollower.h"
+#include "tickets/ArchiveFollower.h"
 
-#include "archive/OrderArchive.h"
+#include "tickets/OrderArchive.h"
 
 #include <QDir>
 #include <QFileSystemWatcher>

@@ -1,4 +1,4 @@
-#include "platform/ModalDialogs.h"
+#include "widgets/ModalDialogs.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "archive/ArchiveListModel.h"
+#include "tickets/ArchiveListModel.h"
 
-#include "archive/ArchiveFollower.h"
+#include "tickets/ArchiveFollower.h"
 
 int ArchiveListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_names.size());

@@ -1,4 +1,4 @@
-#include "archive/ArchiveListing.h"
+#include "tickets/ArchiveListing.h"
 
 #include "platform/AtomicSave.h"
 #include "platform/ProgramFolder.h"
