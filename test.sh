@@ -6,6 +6,9 @@ cd "$(dirname "$0")"
 bash scripts/install-packages.sh
 # Every C++ source in the code's own format (.clang-format).
 bash scripts/check-format.sh
+# The folders are layers: no include loops, nothing reaching up into app/, and
+# a model library that includes nothing of the windows.
+bash scripts/check-layers.sh
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/test -j "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j "$(nproc)"

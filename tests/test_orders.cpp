@@ -1,7 +1,8 @@
 // Order lines: the fixed columns, the item text, the total and the printed
-// summary.
+// summary; a ticket and the texts cut out of its lines and fields.
 #include "platform/TextTrim.h"
 #include "tickets/OrderLine.h"
+#include "tickets/Ticket.h"
 
 #include <QtTest>
 
@@ -34,6 +35,7 @@ private slots:
     void trimmedLineTotalsLikeFullLine_data();
     void trimmedLineTotalsLikeFullLine();
     void summary();
+    void ticketTexts();
 };
 
 void TestOrders::lineLayout() {
@@ -183,6 +185,28 @@ void TestOrders::summary() {
     QCOMPARE(summary.at(2).size(), 31);
     QCOMPARE(summary.at(2).count(u'-'), 16);
     QCOMPARE(summary.at(3), u"TOTALE IMPORTI:  "_s + Euro + u" 23,50"_s);
+}
+
+void TestOrders::ticketTexts() {
+    // The fields as the order window holds them: the table with its blanks.
+    const Ticket ticket({BuildOrderLine(u"2"_s, u"Spritz"_s, u"14,00"_s),
+                         BuildOrderLine(u"1"_s, u"Bruschetta"_s, u"9,50"_s)},
+                        u" 5 "_s, u"12/03/2024"_s, u"20:15:33"_s);
+    QVERIFY(ticket.hasTable());
+    QVERIFY(!ticket.isEmpty());
+    QCOMPARE(ticket.total(), u"23,50"_s);
+    QCOMPARE(ticket.summary(u"23,50"_s).last(), u"TOTALE IMPORTI:  "_s + Euro + u" 23,50"_s);
+    QCOMPARE(ticket.printTitle(), u"Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"_s);
+    QCOMPARE(ticket.mailSubject(), u"Ordinazione tavolo 5 del giorno 12/03/2024 alle ore 20:15"_s);
+    QCOMPARE(ticket.mailMessage(), u"ELENCO PORTATE: --- 2   Spritz --- 1   Bruschetta"_s);
+    QCOMPARE(ticket.archiveName(),
+             u"Comanda al tavolo 5 del giorno 12.03.2024 alle ore 20.15.33.eur"_s);
+
+    // A ticket read back from the archive: lines only, no table.
+    const Ticket archived({}, u"   "_s);
+    QVERIFY(!archived.hasTable());
+    QVERIFY(archived.isEmpty());
+    QCOMPARE(archived.total(), u"0,00"_s);
 }
 
 QTEST_GUILESS_MAIN(TestOrders)

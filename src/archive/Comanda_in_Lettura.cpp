@@ -1,9 +1,9 @@
 #include "archive/Comanda_in_Lettura.h"
 
-#include "output/PrintSummary.h"
+#include "output/TicketCommands.h"
 #include "platform/TextTrim.h"
 #include "tickets/OrderArchive.h"
-#include "tickets/OrderLine.h"
+#include "tickets/Ticket.h"
 #include "widgets/Controls.h"
 #include "widgets/InfoBar.h"
 #include "widgets/KeptWindow.h"
@@ -28,9 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString EmptyTicketWarning =
-    u"Operazione di stampa non applicabile: la comanda non contiene nessuna voce."_s;
-const QString PrintQuestion = u"Si vuole stampare la presente comanda?"_s;
 const QString ReadyHint = u"Pronto per stampare l'ordinazione..."_s;
 const QString TooLargeTicketMessage =
     u"Attenzione: il file della comanda è troppo grande per essere aperto.\r\n\r\nNon si "
@@ -157,26 +154,18 @@ void TfrmComanda_in_Lettura::FormShow() {
     lstRecords->setItemWidth(ItemWidth);
 }
 
-QStringList TfrmComanda_in_Lettura::Lines() const {
-    return lstRecords->lines()->lines();
+Ticket TfrmComanda_in_Lettura::ticket() const {
+    return Ticket(lstRecords->lines()->lines());
 }
 
 void TfrmComanda_in_Lettura::btnTotaleClick() {
     // The amount is read from character 59 on, as far as the trimmed line
     // goes: the same amount as in the full line.
-    txtTotale->setText(ComputeTotal(Lines()));
+    ShowTicketTotal(txtTotale, ticket());
 }
 
 void TfrmComanda_in_Lettura::cmdStampaClick() {
-    btnTotaleClick();
-    if (lstRecords->count() == 0) {
-        MessageBox::warning(this, EmptyTicketWarning);
-        return;
-    }
-    if (!MessageBox::confirm(this, PrintQuestion))
-        return;
-    PrintSummary(m_report, TrimBlanks(lblNome->text()), TicketSummary(Lines(), txtTotale->text()),
-                 this);
+    PrintTicket(this, m_report, ticket(), txtTotale, TrimBlanks(lblNome->text()));
 }
 
 void TfrmComanda_in_Lettura::cmdChiudiClick() {

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class LineList;
 class QPushButton;
+class Ticket;
 
 // The read-only viewer of one archived ticket: its lines as saved, the total
 // on request and a printout. It reads the file once, when it is shown, and
@@ -36,7 +37,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QStringList Lines() const;
+    // The ticket shown: the list's lines.
+    Ticket ticket() const;
 
     QLabel* lblNome;
     QLabel* lblFile;

@@ -5,14 +5,13 @@
 #include "orders/ImportaTavoli.h"
 #include "orders/TicketFields.h"
 #include "output/InvioEmail.h"
-#include "output/PrintSummary.h"
+#include "output/TicketCommands.h"
 #include "platform/Clock.h"
 #include "platform/Formatting.h"
 #include "platform/KeyCodes.h"
-#include "platform/TextTrim.h"
 #include "tickets/OrderArchive.h"
 #include "tickets/OrderLine.h"
-#include "tickets/TicketTexts.h"
+#include "tickets/Ticket.h"
 #include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/InfoBar.h"
@@ -49,9 +48,6 @@ const QString SavedMessage = u"Comanda salvata con successo."_s;
 const QString SaveFailedMessage =
     u"Attenzione: il sistema non permette di salvare i dati.\n\r\n\rAccertarsi di possedere i "
     u"privilegi di amministratore sul proprio computer."_s;
-const QString EmptyTicketWarning =
-    u"Operazione di stampa non applicabile: la comanda non contiene nessuna voce."_s;
-const QString PrintQuestion = u"Si vuole stampare la presente comanda?"_s;
 const QString SendWithoutTableWarning =
     u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare il numero o nome "
     u"del tavolo."_s;
@@ -318,12 +314,8 @@ bool TfrmOrdinazioni::txtTavoloKeyDown(const QKeyEvent* key) {
     return true;
 }
 
-QStringList TfrmOrdinazioni::Lines() const {
-    return lstRecords->lines()->lines();
-}
-
-void TfrmOrdinazioni::ShowTotal(const QStringList& lines) {
-    txtTotale->setText(ComputeTotal(lines));
+Ticket TfrmOrdinazioni::ticket() const {
+    return Ticket(lstRecords->lines()->lines(), txtTavolo->text(), txtData->text(), txtOra->text());
 }
 
 void TfrmOrdinazioni::btnEliminaClick() {
@@ -340,22 +332,22 @@ void TfrmOrdinazioni::btnEliminaClick() {
 }
 
 void TfrmOrdinazioni::btnTotaleClick() {
-    ShowTotal(Lines());
+    ShowTicketTotal(txtTotale, ticket());
 }
 
 void TfrmOrdinazioni::cmdSalvaClick() {
-    if (TrimBlanks(txtTavolo->text()).isEmpty()) {
+    const Ticket shown = ticket();
+    if (!shown.hasTable()) {
         MessageBox::warning(this, SaveWithoutTableWarning);
         txtTavolo->setFocus();
         return;
     }
-    if (lstRecords->count() == 0) {
+    if (shown.isEmpty()) {
         MessageBox::warning(this, SaveWithoutLinesWarning);
         return;
     }
-    const QStringList lines = Lines();
-    ShowTotal(lines);
-    const QString name = ArchiveFileName(txtTavolo->text(), txtData->text(), txtOra->text());
+    ShowTicketTotal(txtTotale, shown);
+    const QString name = shown.archiveName();
     // The ticket on screen stays as it is, saved or not. Saved again, it
     // replaces its own file. Its first save, and its first under another
     // table, never replaces a file: a station that started a ticket for the
@@ -364,10 +356,10 @@ void TfrmOrdinazioni::cmdSalvaClick() {
     // printed title and its e-mail subject keep agreeing.
     std::optional<QString> error;
     if (name == m_savedName) {
-        error = SaveOrderArchive(name, lines);
+        error = SaveOrderArchive(name, shown.lines());
     } else {
         QString saved;
-        error = SaveNewOrderArchive(txtTavolo->text(), &m_moment, lines, &saved);
+        error = SaveNewOrderArchive(txtTavolo->text(), &m_moment, shown.lines(), &saved);
         if (!error) {
             m_savedName = saved;
             txtData->setText(ShortDateText(m_moment.date()));
@@ -381,32 +373,23 @@ void TfrmOrdinazioni::cmdSalvaClick() {
 }
 
 void TfrmOrdinazioni::cmdStampaClick() {
-    const QStringList lines = Lines();
-    ShowTotal(lines);
-    if (lines.isEmpty()) {
-        MessageBox::warning(this, EmptyTicketWarning);
-        return;
-    }
-    if (!MessageBox::confirm(this, PrintQuestion))
-        return;
-    PrintSummary(m_report, TicketPrintTitle(txtTavolo->text(), txtData->text(), txtOra->text()),
-                 TicketSummary(lines, txtTotale->text()), this);
+    const Ticket shown = ticket();
+    PrintTicket(this, m_report, shown, txtTotale, shown.printTitle());
 }
 
 void TfrmOrdinazioni::cmdInviaClick() {
-    if (TrimBlanks(txtTavolo->text()).isEmpty()) {
+    const Ticket shown = ticket();
+    if (!shown.hasTable()) {
         MessageBox::warning(this, SendWithoutTableWarning);
         txtTavolo->setFocus();
         return;
     }
-    if (lstRecords->count() == 0) {
+    if (shown.isEmpty()) {
         MessageBox::warning(this, SendWithoutLinesWarning);
         return;
     }
-    const QStringList lines = Lines();
-    ShowTotal(lines);
-    OpenInvioEmail(this, TicketMailSubject(txtTavolo->text(), txtData->text(), txtOra->text()),
-                   TicketMailMessage(lines));
+    ShowTicketTotal(txtTotale, shown);
+    OpenInvioEmail(this, shown.mailSubject(), shown.mailMessage());
 }
 
 void TfrmOrdinazioni::cmdChiudiClick() {

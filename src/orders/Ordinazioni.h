@@ -11,6 +11,7 @@ class QKeyEvent;
 class QLineEdit;
 class LineList;
 class QPushButton;
+class Ticket;
 
 // The order composition window: one ticket for one table, composed from the
 // price lists through the import dialogs, then totalled, saved to the
@@ -53,9 +54,8 @@ private:
     // table dialog. True when the key is used up.
     bool txtTavoloKeyDown(const QKeyEvent* key);
 
-    QStringList Lines() const;
-    // The total of these lines, shown; the lines are those of the list.
-    void ShowTotal(const QStringList& lines);
+    // The ticket on screen: the list's lines and the fields' texts.
+    Ticket ticket() const;
 
     QLineEdit* txtData;
     QLineEdit* txtOra;
