@@ -56,9 +56,9 @@ QString Expected(const QString& value, const QByteArray& file) {
 }
 
 QString Read(const QString& path, const QString& section, const QString& key) {
-    QString value;
-    FUZZ_CHECK(ReadProfileString(path, section, key, &value), path);
-    return value;
+    const Result<QString> value = ReadProfileString(path, section, key);
+    FUZZ_CHECK(value.ok(), path);
+    return *value;
 }
 
 } // namespace
@@ -93,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const QString section = upper ? Sections[sectionIndex].toUpper() : Sections[sectionIndex];
     const QString key = upper ? Keys[keyIndex].toUpper() : Keys[keyIndex];
-    const std::optional<QString> error = WriteProfileString(path, section, key, value);
-    FUZZ_CHECK(!error, error.value_or(QString()));
+    const Result<void> saved = WriteProfileString(path, section, key, value);
+    FUZZ_CHECK(saved.ok(), saved.error());
 
     QFile written(path);
     FUZZ_CHECK(written.open(QIODevice::ReadOnly), path);

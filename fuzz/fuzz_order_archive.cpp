@@ -44,8 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            qint64(size),
                    path);
     }
-    QStringList lines;
-    FUZZ_CHECK(LoadOrderArchive(path, &lines), path);
+    const Result<QStringList> loaded = LoadOrderArchive(path);
+    FUZZ_CHECK(loaded.ok(), path);
+    const QStringList& lines = *loaded;
     for (const QString& line : lines) {
         FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n') && !line.contains(QChar(u'\0')),
                    Show(line));

@@ -33,8 +33,8 @@ void CheckScrambling(const QString& typed) {
 
     // What unscrambles is the low 8 bits of each of the first 255 characters:
     // a storable password whole.
-    const std::optional<QString> plain = DecodePassword(scrambled);
-    FUZZ_CHECK(plain.has_value(), Show(scrambled));
+    const Result<QString> plain = DecodePassword(scrambled);
+    FUZZ_CHECK(plain.ok(), Show(scrambled));
     QString low = typed.left(MaxScrambledLength);
     for (QChar& c : low)
         c = QChar(char16_t(c.unicode() & 0xFF));
@@ -42,7 +42,8 @@ void CheckScrambling(const QString& typed) {
     if (IsStorable(typed))
         FUZZ_CHECK(*plain == typed, Show(typed));
     // Lower-case digits unscramble alike.
-    FUZZ_CHECK(DecodePassword(scrambled.toLower()) == plain, Show(scrambled));
+    const Result<QString> lower = DecodePassword(scrambled.toLower());
+    FUZZ_CHECK(lower && *lower == *plain, Show(scrambled));
 
     // Normalising: a to z upper-cased, blanks trimmed, nothing else; once.
     const QString normal = NormalisePassword(typed);
@@ -69,10 +70,10 @@ void CheckStore(const QString& typed) {
                    file.write(content) == content.size(),
                path);
     file.close();
-    QString value;
-    FUZZ_CHECK(ReadProfileString(path, u"Accesso"_s, u"Valore"_s, &value), path);
-    const std::optional<QString> stored = DecodePassword(value);
-    FUZZ_CHECK(stored.has_value(), Show(value));
+    const Result<QString> value = ReadProfileString(path, u"Accesso"_s, u"Valore"_s);
+    FUZZ_CHECK(value.ok(), path);
+    const Result<QString> stored = DecodePassword(*value);
+    FUZZ_CHECK(stored.ok(), Show(*value));
     FUZZ_CHECK(*stored == normal, Show(typed) + u" stored as "_s + Show(*stored));
 }
 
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Any text offered as scrambled: no crash, and what unscrambles scrambles
     // back to the same digits, upper-cased.
     const QString offered = fields.nextUtf8();
-    if (const std::optional<QString> plain = DecodePassword(offered)) {
+    if (const Result<QString> plain = DecodePassword(offered)) {
         const qsizetype pairs = std::min<qsizetype>(offered.size() / 2, MaxScrambledLength);
         FUZZ_CHECK(EncodePassword(*plain) == offered.left(2 * pairs).toUpper(), Show(offered));
     }

@@ -89,15 +89,18 @@ int RunWriter(const QString& folder, const QString& station, int rounds) {
     const QString list = QDir(folder).filePath(ListName);
     const QString ini = QDir(folder).filePath(IniName);
     for (int round = 0; round < rounds; ++round) {
-        if (auto error = WriteListFile(list, ListVersion(station, round)))
-            return Fail(u"list not saved: "_s + *error);
+        if (const Result<void> saved = WriteListFile(list, ListVersion(station, round)); !saved)
+            return Fail(u"list not saved: "_s + saved.error());
         // A new key every round: a write that replaced the file with a copy
         // read before another station's write would lose that key for good.
-        if (auto error =
-                WriteProfileString(ini, Section, KeyOf(station, round), QString::number(round)))
-            return Fail(u"setting not saved: "_s + *error);
-        if (auto error = SaveOrderArchive(TicketName(station, round), Ticket(station, round)))
-            return Fail(u"ticket not saved: "_s + *error);
+        if (const Result<void> saved =
+                WriteProfileString(ini, Section, KeyOf(station, round), QString::number(round));
+            !saved)
+            return Fail(u"setting not saved: "_s + saved.error());
+        if (const Result<void> saved =
+                SaveOrderArchive(TicketName(station, round), Ticket(station, round));
+            !saved)
+            return Fail(u"ticket not saved: "_s + saved.error());
     }
     return 0;
 }
@@ -112,29 +115,29 @@ int RunReader(const QString& folder) {
     bool listSeen = false;
     bool keySeen = false;
     while (!QFileInfo::exists(dir.filePath(u"stop"_s))) {
-        QStringList lines;
-        if (ReadListFile(dir.filePath(ListName), &lines)) {
-            if (!IsWholeListVersion(lines))
-                return Fail(u"a torn price list: %1 lines"_s.arg(lines.size()));
+        if (const Result<QStringList> lines = ReadListFile(dir.filePath(ListName))) {
+            if (!IsWholeListVersion(*lines))
+                return Fail(u"a torn price list: %1 lines"_s.arg(lines->size()));
             listSeen = true;
         } else if (listSeen) {
             return Fail(u"the price list read as missing while it was being replaced"_s);
         }
         for (const QString& name : ListOrderArchives()) {
-            QStringList ticket;
-            if (!LoadOrderArchive(dir.filePath(name), &ticket))
+            const Result<QStringList> ticket = LoadOrderArchive(dir.filePath(name));
+            if (!ticket)
                 return Fail(u"a listed ticket read as missing: "_s + name);
             const QString station = name.section(u' ', 3, 3);
             const int round = name.section(u' ', 5, 5).section(u'.', 0, 0).toInt();
-            if (ticket != Ticket(station, round))
+            if (*ticket != Ticket(station, round))
                 return Fail(u"a torn ticket: "_s + name);
         }
-        QString value;
-        if (!ReadProfileString(dir.filePath(IniName), Section, KeyOf(u"A"_s, 0), &value))
+        const Result<QString> value =
+            ReadProfileString(dir.filePath(IniName), Section, KeyOf(u"A"_s, 0));
+        if (!value)
             return Fail(u"the settings file could not be read"_s);
-        if (keySeen && value.isEmpty())
+        if (keySeen && value->isEmpty())
             return Fail(u"the settings file read as missing while it was being replaced"_s);
-        keySeen = keySeen || !value.isEmpty();
+        keySeen = keySeen || !value->isEmpty();
         ++reads;
     }
     std::printf("%d\n", reads);
@@ -158,9 +161,10 @@ int RunSameSecondTickets(const QString& folder, const QString& station, int roun
     for (int round = 0; round < rounds; ++round) {
         QDateTime moment = RoundMoment(round);
         QString name;
-        if (auto error =
-                SaveNewOrderArchive(u"5"_s, &moment, SameSecondTicket(station, round), &name))
-            return Fail(u"ticket not saved: "_s + *error);
+        if (const Result<void> saved =
+                SaveNewOrderArchive(u"5"_s, &moment, SameSecondTicket(station, round), &name);
+            !saved)
+            return Fail(u"ticket not saved: "_s + saved.error());
     }
     return 0;
 }
@@ -174,11 +178,11 @@ int LostSameSecondTickets(const QString& folder, int rounds, qsizetype* listed) 
     const QStringList names = ListOrderArchives();
     int torn = 0;
     for (const QString& name : names) {
-        QStringList lines;
-        if (!LoadOrderArchive(ProgramFolder() + name, &lines) || lines.size() != 1)
+        const Result<QStringList> lines = LoadOrderArchive(ProgramFolder() + name);
+        if (!lines || lines->size() != 1)
             ++torn;
         else
-            ++saved[lines.first()];
+            ++saved[lines->first()];
     }
     SetProgramFolder(QString());
     *listed = names.size();
@@ -200,7 +204,8 @@ int RunListEditor(const QString& folder, const QString& station, int rounds) {
     SetProgramFolder(folder);
     for (int round = 0; round < rounds; ++round) {
         PriceListDocument document(CatalogueEntryOf(CourseCategory::Pizze));
-        document.load();
+        // A list not there yet is an empty one to add to.
+        (void)document.load();
         document.add(EditedItem(station, round), u"7,00"_s);
         if (round % 2 == 1) {
             // As read back from the file: trimmed.
@@ -211,8 +216,8 @@ int RunListEditor(const QString& folder, const QString& station, int rounds) {
                 return Fail(u"the item of the round before is gone: "_s + previous);
             document.removeAt(row);
         }
-        if (auto error = document.save())
-            return Fail(u"list not saved: "_s + *error);
+        if (const Result<void> saved = document.save(); !saved)
+            return Fail(u"list not saved: "_s + saved.error());
     }
     return 0;
 }
@@ -236,14 +241,17 @@ int RunKilledSaver(const QString& folder) {
     SetProgramFolder(folder);
     const QString list = QDir(folder).filePath(ListName);
     for (int round = 0;; ++round) {
-        if (auto error = SaveOrderArchive(KilledTicket, Ticket(u"K"_s, round)))
-            return Fail(u"ticket not saved: "_s + *error);
+        if (const Result<void> saved = SaveOrderArchive(KilledTicket, Ticket(u"K"_s, round));
+            !saved)
+            return Fail(u"ticket not saved: "_s + saved.error());
         QDateTime moment = SameSecond.addSecs(round);
         QString name;
-        if (auto error = SaveNewOrderArchive(u"K"_s, &moment, Ticket(u"K"_s, round), &name))
-            return Fail(u"new ticket not saved: "_s + *error);
-        if (auto error = WriteListFile(list, ListVersion(u"K"_s, round)))
-            return Fail(u"list not saved: "_s + *error);
+        if (const Result<void> saved =
+                SaveNewOrderArchive(u"K"_s, &moment, Ticket(u"K"_s, round), &name);
+            !saved)
+            return Fail(u"new ticket not saved: "_s + saved.error());
+        if (const Result<void> saved = WriteListFile(list, ListVersion(u"K"_s, round)); !saved)
+            return Fail(u"list not saved: "_s + saved.error());
     }
 }
 
@@ -293,8 +301,8 @@ int RunSaveTicket(const QString& folder, const QString& table, const QString& li
     SetProgramFolder(folder);
     QDateTime moment = SameSecond;
     QString name;
-    if (auto error = SaveNewOrderArchive(table, &moment, {line}, &name))
-        return Fail(u"ticket not saved: "_s + *error);
+    if (const Result<void> saved = SaveNewOrderArchive(table, &moment, {line}, &name); !saved)
+        return Fail(u"ticket not saved: "_s + saved.error());
     std::printf("%s\n", qUtf8Printable(name));
     return 0;
 }

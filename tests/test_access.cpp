@@ -125,7 +125,9 @@ void TestAccess::roundTrip() {
     QCOMPARE(scrambled.size(), plain.size() * 2);
     QVERIFY2(QRegularExpression(u"^[0-9A-F]*$"_s).match(scrambled).hasMatch(),
              "the store holds upper-case hexadecimal digits only");
-    QCOMPARE(DecodePassword(scrambled), std::optional<QString>(plain));
+    const Result<QString> decoded = DecodePassword(scrambled);
+    QVERIFY(decoded);
+    QCOMPARE(*decoded, plain);
 }
 
 void TestAccess::decode_data() {
@@ -150,8 +152,8 @@ void TestAccess::decode() {
     QFETCH(QString, scrambled);
     QFETCH(bool, decodes);
     QFETCH(QString, plain);
-    const std::optional<QString> result = DecodePassword(scrambled);
-    QCOMPARE(result.has_value(), decodes);
+    const Result<QString> result = DecodePassword(scrambled);
+    QCOMPARE(result.ok(), decodes);
     if (decodes)
         QCOMPARE(*result, plain);
 }

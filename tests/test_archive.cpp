@@ -118,7 +118,7 @@ void TestArchive::saveWritesAnsiLinesWithCrLf() {
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
 
-    QVERIFY(!SaveOrderArchive(SampleName, lines));
+    QVERIFY(SaveOrderArchive(SampleName, lines));
     const QByteArray bytes = ReadBytes(dir.filePath(SampleName));
     QCOMPARE(bytes, expected);
     // Nothing else (no temporary file) is left beside the ticket.
@@ -132,18 +132,18 @@ void TestArchive::savingAgainReplacesTheFile() {
     const QString first = Line(u"1"_s, u"Acqua naturale"_s, u"1,50"_s);
     const QString second = Line(u"2"_s, u"Spritz"_s, u"14,00"_s);
 
-    QVERIFY(!SaveOrderArchive(SampleName, {first}));
+    QVERIFY(SaveOrderArchive(SampleName, {first}));
     QCOMPARE(ReadBytes(dir.filePath(SampleName)).size(), 75);
 
-    QVERIFY(!SaveOrderArchive(SampleName, {first}));
+    QVERIFY(SaveOrderArchive(SampleName, {first}));
     QCOMPARE(FolderEntries(dir.path()), QStringList{SampleName});
     QCOMPARE(ReadBytes(dir.filePath(SampleName)).size(), 75);
 
-    QVERIFY(!SaveOrderArchive(SampleName, {first, second}));
+    QVERIFY(SaveOrderArchive(SampleName, {first, second}));
     QCOMPARE(FolderEntries(dir.path()), QStringList{SampleName});
-    QStringList lines;
-    QVERIFY(LoadOrderArchive(dir.filePath(SampleName), &lines));
-    QCOMPARE(lines, (QStringList{first, second}));
+    const Result<QStringList> lines = LoadOrderArchive(dir.filePath(SampleName));
+    QVERIFY(lines);
+    QCOMPARE(*lines, (QStringList{first, second}));
     QCOMPARE(ReadBytes(dir.filePath(SampleName)).size(), 150);
 }
 
@@ -165,7 +165,7 @@ void TestArchive::refusedTableText() {
     SetProgramFolder(folder);
 
     const QString name = ArchiveFileName(table, u"12/03/2024"_s, u"20:15:33"_s);
-    QVERIFY(SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}).has_value());
+    QVERIFY(!SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}));
     QCOMPARE(FolderEntries(folder), QStringList{});
     QCOMPARE(FolderEntries(dir.path()), QStringList{u"program"_s});
 }
@@ -198,7 +198,7 @@ void TestArchive::pathLengthLimit() {
     const QString name = ArchiveFileName(table, u"12/03/2024"_s, u"20:15:33"_s);
     QCOMPARE(ProgramFolder().size() + name.size(), pathLength);
 
-    QCOMPARE(!SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}), saved);
+    QCOMPARE(SaveOrderArchive(name, {Line(u"1"_s, u"Acqua"_s, u"1,50"_s)}).ok(), saved);
     QCOMPARE(QFileInfo::exists(ProgramFolder() + name), saved);
     QCOMPARE(FolderEntries(folder).size(), saved ? 1 : 0);
 }
@@ -210,12 +210,11 @@ void TestArchive::failedSaveKeepsExistingFile() {
     const QString path = dir.filePath(SampleName);
     const QString first = Line(u"1"_s, u"Acqua naturale"_s, u"1,50"_s);
 
-    QVERIFY(!SaveOrderArchive(SampleName, {first}));
+    QVERIFY(SaveOrderArchive(SampleName, {first}));
     const QByteArray before = ReadBytes(path);
     QVERIFY(MakeReadOnly(path));
 
-    QVERIFY(
-        SaveOrderArchive(SampleName, {first, Line(u"2"_s, u"Spritz"_s, u"14,00"_s)}).has_value());
+    QVERIFY(!SaveOrderArchive(SampleName, {first, Line(u"2"_s, u"Spritz"_s, u"14,00"_s)}));
     QCOMPARE(ReadBytes(path), before);
     QCOMPARE(FolderEntries(dir.path()), QStringList{SampleName});
 }
@@ -366,19 +365,18 @@ void TestArchive::load() {
     const QString path = dir.filePath(u"t.eur"_s);
     QVERIFY(WriteBytes(path, bytes));
 
-    QStringList lines{u"left over"_s};
-    QVERIFY(LoadOrderArchive(path, &lines));
-    QCOMPARE(lines, expected);
+    const Result<QStringList> lines = LoadOrderArchive(path);
+    QVERIFY(lines);
+    QCOMPARE(*lines, expected);
 }
 
 void TestArchive::loadMissingFileFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     SetProgramFolder(dir.path());
-    QStringList lines;
-    QVERIFY(!LoadOrderArchive(dir.filePath(u"missing.eur"_s), &lines));
+    QVERIFY(!LoadOrderArchive(dir.filePath(u"missing.eur"_s)));
     QVERIFY(QDir(dir.path()).mkdir(u"folder.eur"_s));
-    QVERIFY(!LoadOrderArchive(dir.filePath(u"folder.eur"_s), &lines));
+    QVERIFY(!LoadOrderArchive(dir.filePath(u"folder.eur"_s)));
 }
 
 void TestArchive::saveThenLoadGivesLinesBack() {
@@ -387,10 +385,11 @@ void TestArchive::saveThenLoadGivesLinesBack() {
     SetProgramFolder(dir.path());
     const QStringList lines{Line(u"1"_s, u"Caff\u00E8 corretto"_s, u"2,50"_s),
                             Line(u"12345"_s, u"Pizza Margherita"_s, u"74074,07"_s)};
-    QVERIFY(!SaveOrderArchive(SampleName, lines));
-    QStringList loaded;
-    QVERIFY(LoadOrderArchive(ProgramFolder() + ListOrderArchives().value(0), &loaded));
-    QCOMPARE(loaded, lines);
+    QVERIFY(SaveOrderArchive(SampleName, lines));
+    const Result<QStringList> loaded =
+        LoadOrderArchive(ProgramFolder() + ListOrderArchives().value(0));
+    QVERIFY(loaded);
+    QCOMPARE(*loaded, lines);
 }
 
 void TestArchive::deleteArchive_data() {

@@ -435,22 +435,22 @@ void TestBadInput::tableNameIntoArchive() {
 
     // The table as the table import dialog reads it from the list, into the
     // ticket's name as the order window's save builds it.
-    QStringList lines;
-    QVERIFY(ReadListFile(ListFilePath(TableListEntry()), &lines));
-    QCOMPARE(lines, QStringList{table});
-    const QString name = ArchiveFileName(lines.first(), u"12/03/2024"_s, u"20:15:33"_s);
+    const Result<QStringList> lines = ReadListFile(ListFilePath(TableListEntry()));
+    QVERIFY(lines);
+    QCOMPARE(*lines, QStringList{table});
+    const QString name = ArchiveFileName(lines->first(), u"12/03/2024"_s, u"20:15:33"_s);
     const QString orderLine = BuildOrderLine(u"1"_s, u"Margherita"_s, u"5,50"_s);
-    const std::optional<QString> refusal = SaveOrderArchive(name, {orderLine});
+    const Result<void> saving = SaveOrderArchive(name, {orderLine});
 
     QCOMPARE(folder.strayEntries(before), QString());
     const QStringList tickets = ListOrderArchives();
     if (saved) {
-        QVERIFY2(!refusal, qPrintable(refusal.value_or(QString())));
+        QVERIFY2(saving, qPrintable(saving.error()));
         // The browser lists the ticket under the very name that was built.
         QCOMPARE(tickets, QStringList{name});
         TEST_STEP(CheckWholeLines(ReadBytes(folder.filePath(name)), {orderLine}));
     } else {
-        QVERIFY2(refusal, "saved");
+        QVERIFY2(!saving, "saved");
         QCOMPARE(tickets, QStringList());
     }
 }

@@ -4,6 +4,7 @@
 #include "output/InvioEmail.h"
 #include "output/MailtoLink.h"
 
+#include "FileSizeLimit.h"
 #include "Seams.h"
 #include "TestFiles.h"
 
@@ -107,6 +108,8 @@ private slots:
     void closeStoresRecipients();
     void recipientsReadBackOnNextOpening();
     void unusableSettingsFileGoesUnnoticed();
+    void unwritableSettingsFileKeepsItsRecipients_data();
+    void unwritableSettingsFileKeepsItsRecipients();
 
     // Sending
     void sendHandsOffWholeText_data();
@@ -325,6 +328,42 @@ void TestEmailWindow::unusableSettingsFileGoesUnnoticed() {
     }));
     QVERIFY(QFileInfo(SettingsPath()).isDir());
     QCOMPARE(m_messages->shown.size(), 0);
+}
+
+// A settings file that reads but cannot be written at close, read-only or on
+// a full disk (where not even the lock file beside it can be made): the
+// recipients typed are not kept, the file stays as it was, the window closes
+// and nothing is said.
+void TestEmailWindow::unwritableSettingsFileKeepsItsRecipients_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("read-only file") << u"read-only"_s;
+    QTest::newRow("full disk") << u"full disk"_s;
+}
+
+void TestEmailWindow::unwritableSettingsFileKeepsItsRecipients() {
+    QFETCH(QString, failure);
+    const QByteArray before = "[Destinatari Comande]\r\nIndirizzi Email=cucina@trattoria.it\r\n";
+    QVERIFY(WriteBytes(SettingsPath(), before));
+    if (failure == u"read-only")
+        QVERIFY(MakeReadOnly(SettingsPath()));
+
+    TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
+        QCOMPARE(Control<QLineEdit>(window, "txtDestinatari")->text(), u"cucina@trattoria.it"_s);
+        Paste(Control<QLineEdit>(window, "txtDestinatari"), u"cassa@trattoria.it"_s);
+        {
+            std::optional<FileSizeLimit> limit;
+            if (failure == u"full disk") {
+                limit.emplace(16);
+                QVERIFY(limit->active());
+            }
+            Close(window, CloseWay::Chiudi);
+        }
+        QVERIFY2(!window->isVisible(), "the window stays open");
+    }));
+    QCOMPARE(ReadBytes(SettingsPath()), before);
+    QCOMPARE(FolderEntries(m_folder->path()), QStringList{u"Orbisala.ini"_s});
+    QCOMPARE(m_messages->shown.size(), 0);
+    QVERIFY2(m_desktop->opened.isEmpty(), "closing handed something to the mail program");
 }
 
 // --------------------------------------------------------------------- Sending

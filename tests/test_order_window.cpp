@@ -184,13 +184,13 @@ void TestOrderWindow::typicalOrderRoad() {
     ShellFixture shell;
     const FixedClock clock(Evening);
     PrintRecorder prints;
-    QVERIFY(!WriteListFile(ListFilePath(TableListEntry()), {u"5"_s, u"7"_s, u"12"_s}));
-    QVERIFY(!WriteListFile(ListFilePath(CatalogueEntryOf(CourseCategory::Pizze)),
-                           {FormatPriceListLine(u"Margherita"_s, u"6,00"_s),
-                            FormatPriceListLine(u"Diavola"_s, u"7,50"_s)}));
-    QVERIFY(!WriteListFile(ListFilePath(CatalogueEntryOf(CourseCategory::Aperitivi)),
-                           {FormatPriceListLine(u"Spritz"_s, u"3,50"_s),
-                            FormatPriceListLine(u"Negroni"_s, u"6,00"_s)}));
+    QVERIFY(WriteListFile(ListFilePath(TableListEntry()), {u"5"_s, u"7"_s, u"12"_s}));
+    QVERIFY(WriteListFile(ListFilePath(CatalogueEntryOf(CourseCategory::Pizze)),
+                          {FormatPriceListLine(u"Margherita"_s, u"6,00"_s),
+                           FormatPriceListLine(u"Diavola"_s, u"7,50"_s)}));
+    QVERIFY(WriteListFile(ListFilePath(CatalogueEntryOf(CourseCategory::Aperitivi)),
+                          {FormatPriceListLine(u"Spritz"_s, u"3,50"_s),
+                           FormatPriceListLine(u"Negroni"_s, u"6,00"_s)}));
 
     // Into the program and on to a new ticket.
     auto* password = Kept().Password->findChild<QLineEdit*>(u"txtPassword"_s);

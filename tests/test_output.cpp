@@ -64,7 +64,7 @@ void TestOutput::writeCreatesSettingsFile() {
     SetProgramFolder(dir.path());
     QVERIFY(!QFileInfo::exists(dir.filePath(u"Orbisala.ini"_s)));
 
-    QVERIFY(!WriteMailRecipients(recipients));
+    QVERIFY(WriteMailRecipients(recipients));
     QCOMPARE(SettingsFilePath(), dir.filePath(u"Orbisala.ini"_s));
     QCOMPARE(ReadBytes(dir.filePath(u"Orbisala.ini"_s)), expected);
     QCOMPARE(ReadMailRecipients(), readBack);
@@ -82,7 +82,7 @@ void TestOutput::writeKeepsOtherLines() {
                               "Altro=1\r\n";
     QVERIFY(WriteBytes(SettingsFilePath(), before));
 
-    QVERIFY(!WriteMailRecipients(u" nuovo@trattoria.it "_s));
+    QVERIFY(WriteMailRecipients(u" nuovo@trattoria.it "_s));
     QByteArray expected = before;
     expected.replace("Indirizzi Email = vecchio@trattoria.it \r\n",
                      "Indirizzi Email=nuovo@trattoria.it\r\n");

@@ -1,9 +1,10 @@
 // The platform layer: the Windows-1252 code page, text-file decoding and line
-// splitting, trimming, and INI profile files read and written one value at a
-// time.
+// splitting, trimming, INI profile files read and written one value at a
+// time, and the result every read and write gives.
 #include "catalogue/ListFile.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/IniProfile.h"
+#include "platform/Result.h"
 #include "platform/TextFile.h"
 #include "platform/TextTrim.h"
 
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <QtTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +64,10 @@ private slots:
     void writeProfileControlCharacters();
     void writeProfileFailureKeepsFile_data();
     void writeProfileFailureKeepsFile();
+
+    // Result
+    void resultHoldsValueOrReason();
+    void resultOfVoid();
 };
 
 // ---------------------------------------------------------------- Windows-1252
@@ -227,19 +234,19 @@ void TestPlatform::badInputIsReadWhole() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Elenco_Tavoli.lst"_s);
     QVERIFY(WriteBytes(path, bytes));
-    QStringList read;
-    QVERIFY(ReadTextFileLines(path, &read));
-    QCOMPARE(read.size(), lines.size());
-    QVERIFY2(read == lines, "the file's lines came back changed");
+    const Result<QStringList> read = ReadTextFileLines(path);
+    QVERIFY(read);
+    QCOMPARE(read->size(), lines.size());
+    QVERIFY2(*read == lines, "the file's lines came back changed");
 }
 
 void TestPlatform::readTextFileLinesFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QStringList lines{u"kept"_s};
-    QVERIFY(!ReadTextFileLines(dir.filePath(u"missing.lst"_s), &lines));
-    QVERIFY(!ReadTextFileLines(dir.path(), &lines));
-    QCOMPARE(lines, QStringList{u"kept"_s});
+    const Result<QStringList> missing = ReadTextFileLines(dir.filePath(u"missing.lst"_s));
+    QVERIFY(!missing);
+    QCOMPARE(missing.error(), u"The file is missing"_s);
+    QVERIFY(!ReadTextFileLines(dir.path()));
 }
 
 // A list file, the settings and the password store may be links to a file
@@ -356,25 +363,27 @@ void TestPlatform::readProfile() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Orbisala.ini"_s);
     QVERIFY(WriteBytes(path, bytes));
-    QString read = u"stale"_s;
-    QVERIFY(ReadProfileString(path, section, key, &read));
-    QCOMPARE(read, value);
+    const Result<QString> read = ReadProfileString(path, section, key);
+    QVERIFY(read);
+    QCOMPARE(*read, value);
 }
 
 void TestPlatform::readProfileWithoutFile() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Orbisala.ini"_s);
-    QString value = u"stale"_s;
-    QVERIFY(ReadProfileString(path, u"Destinatari Comande"_s, u"Indirizzi Email"_s, &value));
-    QCOMPARE(value, QString());
+    const Result<QString> value =
+        ReadProfileString(path, u"Destinatari Comande"_s, u"Indirizzi Email"_s);
+    QVERIFY(value);
+    QCOMPARE(*value, QString());
     QVERIFY2(!QFile::exists(path), "reading created the file");
 
     // A folder by the file's name exists but cannot be read as a file.
     QVERIFY(QDir(dir.path()).mkdir(u"Orbisala.ini"_s));
-    value = u"stale"_s;
-    QVERIFY(!ReadProfileString(path, u"Destinatari Comande"_s, u"Indirizzi Email"_s, &value));
-    QCOMPARE(value, QString());
+    const Result<QString> folder =
+        ReadProfileString(path, u"Destinatari Comande"_s, u"Indirizzi Email"_s);
+    QVERIFY(!folder);
+    QCOMPARE(folder.error(), u"Not a regular file"_s);
 }
 
 void TestPlatform::writeProfile_data() {
@@ -440,28 +449,28 @@ void TestPlatform::writeProfile() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Orbisala.ini"_s);
     QVERIFY(WriteBytes(path, before));
-    QVERIFY(!WriteProfileString(path, section, key, value));
+    QVERIFY(WriteProfileString(path, section, key, value));
     QCOMPARE(ReadBytes(path), after);
 
     // What was written reads back, as far as the file's encoding holds it.
-    QString read;
-    QVERIFY(ReadProfileString(path, section, key, &read));
-    QCOMPARE(read, after.startsWith("\xEF\xBB\xBF") || after.startsWith("\xFF\xFE")
-                       ? value
-                       : DecodeAnsi(EncodeAnsi(value)));
+    const Result<QString> read = ReadProfileString(path, section, key);
+    QVERIFY(read);
+    QCOMPARE(*read, after.startsWith("\xEF\xBB\xBF") || after.startsWith("\xFF\xFE")
+                        ? value
+                        : DecodeAnsi(EncodeAnsi(value)));
 }
 
 void TestPlatform::writeProfileCreatesFile() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"unins000.dll"_s);
-    QVERIFY(!WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x1"_s));
+    QVERIFY(WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x1"_s));
     QCOMPARE(ReadBytes(path), QByteArray("[Accesso]\r\nValore=x1\r\n"));
-    QVERIFY(!WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x2"_s));
+    QVERIFY(WriteProfileString(path, u"Accesso"_s, u"Valore"_s, u"x2"_s));
     QCOMPARE(ReadBytes(path), QByteArray("[Accesso]\r\nValore=x2\r\n"));
-    QString value;
-    QVERIFY(ReadProfileString(path, u"ACCESSO"_s, u"valore"_s, &value));
-    QCOMPARE(value, u"x2"_s);
+    const Result<QString> value = ReadProfileString(path, u"ACCESSO"_s, u"valore"_s);
+    QVERIFY(value);
+    QCOMPARE(*value, u"x2"_s);
 }
 
 // A control character pasted into a value is written as a space, as a line
@@ -490,11 +499,11 @@ void TestPlatform::writeProfileControlCharacters() {
     const QString path = dir.filePath(u"Orbisala.ini"_s);
     QVERIFY(WriteBytes(path, before));
 
-    QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, value));
+    QVERIFY(WriteProfileString(path, u"A"_s, u"k"_s, value));
     QCOMPARE(ReadBytes(path), after);
-    QString next;
-    QVERIFY(ReadProfileString(path, u"A"_s, u"z"_s, &next));
-    QCOMPARE(next, u"2"_s);
+    const Result<QString> next = ReadProfileString(path, u"A"_s, u"z"_s);
+    QVERIFY(next);
+    QCOMPARE(*next, u"2"_s);
 }
 
 void TestPlatform::writeProfileFailureKeepsFile_data() {
@@ -511,9 +520,48 @@ void TestPlatform::writeProfileFailureKeepsFile() {
     const QByteArray before("[A]\r\nk=old\r\n");
     const QString path = FailingTarget(dir, u"Orbisala.ini"_s, failure, before);
 
-    QVERIFY(WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s).has_value());
+    QVERIFY(!WriteProfileString(path, u"A"_s, u"k"_s, u"new"_s));
     QVERIFY2(TargetUntouched(dir, path, failure, before),
              "a refused save must leave things as they were");
+}
+
+// ---------------------------------------------------------------------- Result
+
+void TestPlatform::resultHoldsValueOrReason() {
+    const Result<QString> read = u"Margherita"_s;
+    QVERIFY(read.ok());
+    QVERIFY(read);
+    QCOMPARE(*read, u"Margherita"_s);
+    QCOMPARE(read->size(), 10);
+    QCOMPARE(read.error(), QString());
+
+    // A text value is never taken for a reason, nor a reason for a value.
+    const Result<QString> missing = Failure{u"The file is missing"_s};
+    QVERIFY(!missing.ok());
+    QVERIFY(!missing);
+    QCOMPARE(missing.error(), u"The file is missing"_s);
+    QVERIFY(!Result<QString>::failure(QString()));
+
+    // A value that can only be moved comes out whole.
+    Result<std::unique_ptr<int>> owned = std::make_unique<int>(7);
+    QVERIFY(owned);
+    const std::unique_ptr<int> taken = std::move(owned).value();
+    QCOMPARE(*taken, 7);
+    const Result<std::unique_ptr<int>> none = Failure{u"none"_s};
+    QCOMPARE(none.error(), u"none"_s);
+}
+
+void TestPlatform::resultOfVoid() {
+    const Result<void> saved;
+    QVERIFY(saved.ok());
+    QVERIFY(saved);
+    QCOMPARE(saved.error(), QString());
+
+    const Result<void> refused = Failure{u"The file is read-only"_s};
+    QVERIFY(!refused);
+    QCOMPARE(refused.error(), u"The file is read-only"_s);
+    // A failure without a reason is a failure all the same.
+    QVERIFY(!Result<void>::failure(QString()).ok());
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -650,17 +650,16 @@ void TestPriceLists::readListFile() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Listino_Pizze.lst"_s);
     QVERIFY(WriteBytes(path, bytes));
-    QStringList read{u"stale"_s};
-    QVERIFY(ReadListFile(path, &read));
-    QCOMPARE(read, lines);
+    const Result<QStringList> read = ReadListFile(path);
+    QVERIFY(read);
+    QCOMPARE(*read, lines);
 }
 
 void TestPriceLists::readMissingListFileFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QStringList read;
-    QVERIFY(!ReadListFile(dir.filePath(u"Listino_Vini.lst"_s), &read));
-    QVERIFY(!ReadListFile(dir.path(), &read));
+    QVERIFY(!ReadListFile(dir.filePath(u"Listino_Vini.lst"_s)));
+    QVERIFY(!ReadListFile(dir.path()));
 }
 
 void TestPriceLists::writeListFileBytes_data() {
@@ -685,7 +684,7 @@ void TestPriceLists::writeListFileBytes() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Elenco_Tavoli.lst"_s);
     QVERIFY(WriteBytes(path, "previous content\r\n"));
-    QVERIFY(!WriteListFile(path, lines));
+    QVERIFY(WriteListFile(path, lines));
     QVERIFY(QFileInfo(path).isFile());
     QCOMPARE(ReadBytes(path), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
@@ -698,10 +697,10 @@ void TestPriceLists::utf8ListComesBackAsAnsi() {
                              "Caff\xC3\xA8  \xE2\x82\xAC 1,20   \n"
                              "\n"
                              "T\xC3\xA8 verde  \xE2\x82\xAC 2,00"));
-    QStringList lines;
-    QVERIFY(ReadListFile(path, &lines));
-    QCOMPARE(lines, (QStringList{u"Caffè  € 1,20"_s, QString(), u"Tè verde  € 2,00"_s}));
-    QVERIFY(!WriteListFile(path, lines));
+    const Result<QStringList> lines = ReadListFile(path);
+    QVERIFY(lines);
+    QCOMPARE(*lines, (QStringList{u"Caffè  € 1,20"_s, QString(), u"Tè verde  € 2,00"_s}));
+    QVERIFY(WriteListFile(path, *lines));
     QCOMPARE(ReadBytes(path), QByteArray("Caff\xE8  \x80 1,20\r\n\r\nT\xE8 verde  \x80 2,00\r\n"));
 }
 
@@ -713,15 +712,15 @@ void TestPriceLists::editorLinesRoundTrip() {
                      FormatPriceListLine(u"Quattro stagioni"_s, NormalisePriceText(u"8,125"_s))};
     SortByListOrder(made);
     const QString path = ListFilePath(CatalogueEntryOf(CourseCategory::Pizze));
-    QVERIFY(!WriteListFile(path, made));
-    QStringList read;
-    QVERIFY(ReadListFile(path, &read));
-    QCOMPARE(read, (QStringList{u"Diavola"_s + QString(43, u' ') + kSep + u"7,00"_s,
-                                u"Margherita"_s + QString(40, u' ') + kSep + u"5,50"_s,
-                                u"Quattro stagioni"_s + QString(34, u' ') + kSep + u"8,125"_s}));
+    QVERIFY(WriteListFile(path, made));
+    const Result<QStringList> read = ReadListFile(path);
+    QVERIFY(read);
+    QCOMPARE(*read, (QStringList{u"Diavola"_s + QString(43, u' ') + kSep + u"7,00"_s,
+                                 u"Margherita"_s + QString(40, u' ') + kSep + u"5,50"_s,
+                                 u"Quattro stagioni"_s + QString(34, u' ') + kSep + u"8,125"_s}));
     // A reader takes the columns apart again.
-    QCOMPARE(TrimBlanks(TakeLeft(read[1], NameColumnWidth)), u"Margherita"_s);
-    QCOMPARE(TrimBlanks(read[2].mid(54, PriceColumnWidth)), u"8,125"_s);
+    QCOMPARE(TrimBlanks(TakeLeft(read->at(1), NameColumnWidth)), u"Margherita"_s);
+    QCOMPARE(TrimBlanks(read->at(2).mid(54, PriceColumnWidth)), u"8,125"_s);
 }
 
 void TestPriceLists::failedWriteKeepsFile_data() {
@@ -738,7 +737,7 @@ void TestPriceLists::failedWriteKeepsFile() {
     const QByteArray before("Barolo  \x80 30,00\r\n");
     const QString path = FailingTarget(dir, u"Listino_Vini.lst"_s, failure, before);
 
-    QVERIFY(WriteListFile(path, {u"Chianti  € 12,00"_s}).has_value());
+    QVERIFY(!WriteListFile(path, {u"Chianti  € 12,00"_s}));
     QVERIFY2(TargetUntouched(dir, path, failure, before),
              "a refused save must leave things as they were");
 }

@@ -64,8 +64,8 @@ private:
 constexpr rlim_t FewBytes = 16;
 
 // A failure reported with its reason.
-bool Refused(const std::optional<QString>& error) {
-    return error.has_value() && !error->isEmpty();
+bool Refused(const Result<void>& saved) {
+    return !saved && !saved.error().isEmpty();
 }
 
 const QString OldPassword = u"bruschettavolo"_s;
@@ -130,9 +130,8 @@ Saver SaverNamed(const QString& name) {
                 return Refused(WriteListFile(path, {u"Tavolo 1"_s, u"Tavolo 2"_s, u"Tavolo 3"_s}));
             },
             [path] {
-                QStringList lines;
-                return ReadListFile(path, &lines) &&
-                       lines == QStringList{u"Tavolo 1"_s, u"Tavolo 2"_s};
+                const Result<QStringList> lines = ReadListFile(path);
+                return lines && *lines == QStringList{u"Tavolo 1"_s, u"Tavolo 2"_s};
             }};
     }
     if (name == u"archive ticket") {
@@ -143,9 +142,8 @@ Saver SaverNamed(const QString& name) {
                         fileName, {u"2   Spritz  € 14,00"_s, u"1   Acqua  € 1,50"_s}));
                 },
                 [fileName] {
-                    QStringList lines;
-                    return LoadOrderArchive(ProgramFolder() + fileName, &lines) &&
-                           lines == QStringList{u"2   Spritz  € 14,00"_s};
+                    const Result<QStringList> lines = LoadOrderArchive(ProgramFolder() + fileName);
+                    return lines && *lines == QStringList{u"2   Spritz  € 14,00"_s};
                 }};
     }
     if (name == u"INI value") {
@@ -154,8 +152,8 @@ Saver SaverNamed(const QString& name) {
             u"Orbisala.ini"_s, "[Stampa]\r\nCopie=1\r\n",
             [path] { return Refused(WriteProfileString(path, u"Stampa"_s, u"Copie"_s, u"2"_s)); },
             [path] {
-                QString value;
-                return ReadProfileString(path, u"Stampa"_s, u"Copie"_s, &value) && value == u"1"_s;
+                const Result<QString> value = ReadProfileString(path, u"Stampa"_s, u"Copie"_s);
+                return value && *value == u"1"_s;
             }};
     }
     if (name == u"password store") {
@@ -179,16 +177,15 @@ Saver SaverNamed(const QString& name) {
                 [moment] {
                     QDateTime at = moment;
                     QString fileName;
-                    const std::optional<QString> error = SaveNewOrderArchive(
+                    const Result<void> saved = SaveNewOrderArchive(
                         u"5"_s, &at, {u"2   Spritz  € 14,00"_s, u"1   Tiramisù  € 5,00"_s},
                         &fileName);
                     // A failed save names no ticket and keeps the moment.
-                    return Refused(error) && at == moment && fileName.isEmpty();
+                    return Refused(saved) && at == moment && fileName.isEmpty();
                 },
                 [taken] {
-                    QStringList lines;
-                    return LoadOrderArchive(ProgramFolder() + taken, &lines) &&
-                           lines == QStringList{u"1   Acqua  € 1,50"_s};
+                    const Result<QStringList> lines = LoadOrderArchive(ProgramFolder() + taken);
+                    return lines && *lines == QStringList{u"1   Acqua  € 1,50"_s};
                 }};
     }
     if (name == u"merged price list") {
@@ -198,15 +195,15 @@ Saver SaverNamed(const QString& name) {
         const auto document = std::make_shared<PriceListDocument>(entry);
         Saver saver{QFileInfo(path).fileName(), EncodeTextFileLines(theirs),
                     [document] {
-                        const std::optional<QString> error = document->save();
+                        const Result<void> saved = document->save();
                         // Refused by the write of the merged list, not by the lock
                         // or the list's second read.
-                        return Refused(error) && (*error == qt_error_string(EFBIG) ||
-                                                  *error == u"The file is read-only"_s);
+                        return Refused(saved) && (saved.error() == qt_error_string(EFBIG) ||
+                                                  saved.error() == u"The file is read-only"_s);
                     },
                     [path, theirs] {
-                        QStringList lines;
-                        return ReadListFile(path, &lines) && lines == theirs;
+                        const Result<QStringList> lines = ReadListFile(path);
+                        return lines && *lines == theirs;
                     }};
         // The document loaded the list before the other station saved its
         // version over it. A read-only target is read-only again afterwards,
@@ -219,7 +216,7 @@ Saver SaverNamed(const QString& name) {
             const bool loaded = ::stat(name.constData(), &info) == 0 &&
                                 ::chmod(name.constData(), info.st_mode | S_IWUSR) == 0 &&
                                 WriteBytes(path, EncodeTextFileLines(theirs.mid(0, 40))) &&
-                                document->load() && WriteBytes(path, saved) &&
+                                document->load() == SharedRead::Read && WriteBytes(path, saved) &&
                                 ::chmod(name.constData(), info.st_mode & 07777) == 0;
             return loaded && document->add(u"Diavola"_s, u"7,00"_s).outcome == AddOutcome::Added;
         };
@@ -335,17 +332,17 @@ void TestSaves::sizeLimitReportedWithSystemText() {
         QtWarningMsg,
         qPrintable(u"Cannot save "_s + QDir::toNativeSeparators(path) + u": "_s + reason));
 
-    std::optional<QString> error;
+    Result<void> saved;
     {
         const FileSizeLimit limit(FewBytes);
         QVERIFY(limit.active());
-        error = WriteFileAtomically(path, bytes);
+        saved = WriteFileAtomically(path, bytes);
     }
-    QCOMPARE(error.value_or(u"<saved>"_s), reason);
+    QCOMPARE(saved ? u"<saved>"_s : saved.error(), reason);
     QCOMPARE(ReadBytes(path), before);
     QCOMPARE(FolderEntries(dir.path()), QStringList{u"Elenco_Tavoli.lst"_s});
 
-    QVERIFY(!WriteFileAtomically(path, bytes));
+    QVERIFY(WriteFileAtomically(path, bytes));
     QCOMPARE(ReadBytes(path), bytes);
 }
 
@@ -368,8 +365,8 @@ void TestSaves::writeWholeBytes() {
     FailingDevice device(capacity, chunk);
     const QByteArray bytes("Tavolo 1\r\nTavolo 2\r\nTavolo 3\r\n");
 
-    const std::optional<QString> error = WriteWholeBytes(device, bytes);
-    QCOMPARE(error.value_or(u"<written>"_s),
+    const Result<void> taken = WriteWholeBytes(device, bytes);
+    QCOMPARE(taken ? u"<written>"_s : taken.error(),
              written ? u"<written>"_s : u"No space left on device"_s);
     QCOMPARE(device.taken, bytes.left(capacity));
 }

@@ -76,22 +76,22 @@ void TestTwoStations::stationsSharingTheFolderLoseNothing() {
              "the reading station never read");
 
     const QDir dir(folder.path());
-    QStringList list;
-    QVERIFY(ReadListFile(dir.filePath(ListName), &list));
-    QVERIFY2(list == ListVersion(u"A"_s, Rounds - 1) || list == ListVersion(u"B"_s, Rounds - 1),
+    const Result<QStringList> list = ReadListFile(dir.filePath(ListName));
+    QVERIFY(list);
+    QVERIFY2(*list == ListVersion(u"A"_s, Rounds - 1) || *list == ListVersion(u"B"_s, Rounds - 1),
              "the price list is not the last version one of the stations saved");
 
     for (const QString& station : {u"A"_s, u"B"_s}) {
         for (int round = 0; round < Rounds; ++round) {
-            QString value;
-            QVERIFY(
-                ReadProfileString(dir.filePath(IniName), Section, KeyOf(station, round), &value));
-            QVERIFY2(value == QString::number(round),
+            const Result<QString> value =
+                ReadProfileString(dir.filePath(IniName), Section, KeyOf(station, round));
+            QVERIFY(value);
+            QVERIFY2(*value == QString::number(round),
                      qPrintable(u"lost setting: "_s + KeyOf(station, round)));
-            QStringList ticket;
-            QVERIFY2(LoadOrderArchive(dir.filePath(TicketName(station, round)), &ticket),
-                     qPrintable(u"lost ticket: "_s + TicketName(station, round)));
-            QCOMPARE(ticket, Ticket(station, round));
+            const Result<QStringList> ticket =
+                LoadOrderArchive(dir.filePath(TicketName(station, round)));
+            QVERIFY2(ticket, qPrintable(u"lost ticket: "_s + TicketName(station, round)));
+            QCOMPARE(*ticket, Ticket(station, round));
         }
     }
     QVERIFY2(!QFileInfo::exists(dir.filePath(IniName + u".lock"_s)), "a lock file was left");
@@ -120,9 +120,9 @@ void TestTwoStations::concurrentListEditsAreAllKept() {
     QVERIFY(folder.isValid());
     QVERIFY2(runPair(u"editor"_s, folder.path(), EditRounds),
              "a station lost an item of its own or could not save");
-    QStringList list;
-    QVERIFY(ReadListFile(QDir(folder.path()).filePath(ListName), &list));
-    QVERIFY2(list == ListAfterEdits(EditRounds), "an item one station added or removed was lost");
+    const Result<QStringList> list = ReadListFile(QDir(folder.path()).filePath(ListName));
+    QVERIFY(list);
+    QVERIFY2(*list == ListAfterEdits(EditRounds), "an item one station added or removed was lost");
     QVERIFY2(!QFileInfo::exists(QDir(folder.path()).filePath(ListName + u".lock"_s)),
              "a lock file was left");
 }
@@ -144,14 +144,14 @@ void TestTwoStations::killedSavesLeaveWholeFiles() {
         QVERIFY(saver->waitForFinished());
         delete saver;
 
-        QStringList lines;
-        if (ReadListFile(dir.filePath(ListName), &lines))
-            QVERIFY2(IsWholeListVersion(lines), "a killed save left a cut price list");
+        if (const Result<QStringList> lines = ReadListFile(dir.filePath(ListName)))
+            QVERIFY2(IsWholeListVersion(*lines), "a killed save left a cut price list");
         SetProgramFolder(folder.path());
         for (const QString& name : ListOrderArchives()) {
             QVERIFY2(!name.startsWith(u".~"_s), "a killed save's temporary file is listed");
-            QVERIFY(LoadOrderArchive(dir.filePath(name), &lines));
-            QVERIFY2(IsWholeTicketVersion(lines),
+            const Result<QStringList> lines = LoadOrderArchive(dir.filePath(name));
+            QVERIFY(lines);
+            QVERIFY2(IsWholeTicketVersion(*lines),
                      qPrintable(u"a killed save left a cut ticket: "_s + name));
         }
         SetProgramFolder(QString());

@@ -15,7 +15,6 @@
 #include <QString>
 
 #include <cstdio>
-#include <optional>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -31,7 +30,7 @@ int main(int argc, char** argv) {
         QStringLiteral("Comanda al tavolo 1 del giorno 01.01.2026 alle ore 12.00.00.eur");
     const struct {
         QString file;
-        std::optional<QString> error;
+        Result<void> saved;
     } saves[] = {
         {QStringLiteral("Listino_Pizze.lst"),
          WriteListFile(folder + QStringLiteral("Listino_Pizze.lst"), {text})},
@@ -43,8 +42,8 @@ int main(int argc, char** argv) {
     };
     int status = 0;
     for (const auto& save : saves) {
-        if (save.error) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(save.file), qPrintable(*save.error));
+        if (!save.saved) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(save.file), qPrintable(save.saved.error()));
             status = 1;
         }
     }

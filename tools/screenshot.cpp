@@ -63,6 +63,13 @@ bool Save(QWidget* window, const QString& file) {
     return saved;
 }
 
+// A sample file that cannot be written stops the run: the picture would show
+// another program folder than the one described.
+void StopUnlessSaved(const Result<void>& saved, const QString& file) {
+    if (!saved)
+        qFatal("Cannot write %s: %s", qPrintable(file), qPrintable(saved.error()));
+}
+
 // The pizza list the editor and the import dialog are drawn on, written out
 // of order: both show it sorted.
 const CatalogueEntry& WriteSamplePizzaList() {
@@ -78,7 +85,7 @@ const CatalogueEntry& WriteSamplePizzaList() {
           std::pair{"Frutti di mare", "10,50"}, std::pair{"Salsiccia e friarielli", "9,50"},
           std::pair{"Vegetariana", "7,50"}})
         lines.append(FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
-    WriteListFile(ListFilePath(pizze), lines);
+    StopUnlessSaved(WriteListFile(ListFilePath(pizze), lines), ListFilePath(pizze));
     return pizze;
 }
 
@@ -99,7 +106,7 @@ QString WriteSampleTickets() {
           std::pair{"Dehors 1", "21:30:05"}}) {
         const QString name = ArchiveFileName(QString::fromUtf8(table), QStringLiteral("12/03/2024"),
                                              QString::fromUtf8(time));
-        SaveOrderArchive(name, lines);
+        StopUnlessSaved(SaveOrderArchive(name, lines), name);
         if (shown.isEmpty())
             shown = name;
     }
@@ -211,12 +218,13 @@ QMap<QString, std::function<void()>> DialogOpeners() {
          }},
         {QStringLiteral("TfrmElenco_Tavoli"),
          [] {
-             WriteListFile(ListFilePath(TableListEntry()),
-                           {QStringLiteral("Tavolo 2"), QStringLiteral("Veranda"),
-                            QStringLiteral("Tavolo 10"), QStringLiteral("Dehors 1"),
-                            QStringLiteral("Tavolo 1"), QStringLiteral("terrazza"),
-                            QStringLiteral("Dehors 2"), QStringLiteral("Tavolo 3"),
-                            QStringLiteral("Sala grande")});
+             StopUnlessSaved(WriteListFile(ListFilePath(TableListEntry()),
+                                           {QStringLiteral("Tavolo 2"), QStringLiteral("Veranda"),
+                                            QStringLiteral("Tavolo 10"), QStringLiteral("Dehors 1"),
+                                            QStringLiteral("Tavolo 1"), QStringLiteral("terrazza"),
+                                            QStringLiteral("Dehors 2"), QStringLiteral("Tavolo 3"),
+                                            QStringLiteral("Sala grande")}),
+                             ListFilePath(TableListEntry()));
              OpenListEditor(Kept().Avvio, TableListEntry());
          }},
     };

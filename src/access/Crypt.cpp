@@ -1,5 +1,7 @@
 #include "access/Crypt.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr quint16 StartKey = 9703;
@@ -38,7 +40,7 @@ QString EncodePassword(const QString& plain) {
     return result;
 }
 
-std::optional<QString> DecodePassword(const QString& scrambled) {
+Result<QString> DecodePassword(const QString& scrambled) {
     const qsizetype count = std::min<qsizetype>(scrambled.size() / 2, MaxScrambledLength);
     QString plain(count, Qt::Uninitialized);
     // Every pair is checked before any character is produced.
@@ -46,7 +48,7 @@ std::optional<QString> DecodePassword(const QString& scrambled) {
         const int high = HexValue(scrambled.at(2 * i));
         const int low = HexValue(scrambled.at(2 * i + 1));
         if (high < 0 || low < 0)
-            return std::nullopt;
+            return Failure{u"A pair is not two hexadecimal digits"_s};
         plain[i] = QChar(char16_t(high * 16 + low));
     }
     quint16 key = StartKey;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/Result.h"
 
-#include <optional>
+#include <QString>
 
 // The password store's scrambler: a 16-bit running-key XOR, two hexadecimal
 // digits per character. Only the low 8 bits of each character survive, and
@@ -14,5 +14,5 @@ constexpr int MaxScrambledLength = 255;
 QString EncodePassword(const QString& plain);
 
 // The plain text of a scrambled one (digits in either case; a final odd
-// digit is ignored). Empty when a pair is not two hexadecimal digits.
-std::optional<QString> DecodePassword(const QString& scrambled);
+// digit is ignored). Fails when a pair is not two hexadecimal digits.
+Result<QString> DecodePassword(const QString& scrambled);

@@ -38,18 +38,18 @@ QString NormalisePassword(const QString& text) {
     return TrimBlanks(upper);
 }
 
-std::optional<QString> ReadStoredPassword() {
-    QString value;
-    if (!ReadProfileString(PasswordStorePath(), Section, Key, &value))
-        return std::nullopt;
-    const std::optional<QString> plain = DecodePassword(value);
+Result<QString> ReadStoredPassword() {
+    const Result<QString> value = ReadProfileString(PasswordStorePath(), Section, Key);
+    if (!value)
+        return Failure{value.error()};
+    const Result<QString> plain = DecodePassword(*value);
     if (!plain)
-        return std::nullopt;
+        return Failure{plain.error()};
     return TrimBlanks(*plain);
 }
 
 PasswordCheck CheckPassword(const QString& typed) {
-    const std::optional<QString> stored = ReadStoredPassword();
+    const Result<QString> stored = ReadStoredPassword();
     if (!stored)
         return PasswordCheck::ReadError;
     // Without a store nothing matches, not even a blank text.
@@ -60,7 +60,7 @@ PasswordCheck CheckPassword(const QString& typed) {
 
 PasswordChange ChangePassword(const QString& oldPassword, const QString& newPassword,
                               const QString& confirmation) {
-    const std::optional<QString> stored = ReadStoredPassword();
+    const Result<QString> stored = ReadStoredPassword();
     if (!stored)
         return PasswordChange::Error;
     if (stored->isEmpty() || NormalisePassword(oldPassword) != *stored)
@@ -72,9 +72,9 @@ PasswordChange ChangePassword(const QString& oldPassword, const QString& newPass
     // empty: the stored password always stays one that can be typed.
     if (normalised.isEmpty() || !IsStorable(normalised))
         return PasswordChange::Unstorable;
-    const std::optional<QString> error =
+    const Result<void> saved =
         WriteProfileString(PasswordStorePath(), Section, Key, EncodePassword(normalised));
-    if (error.has_value())
+    if (!saved)
         return PasswordChange::Error; // the store stays as it was
     return PasswordChange::Changed;
 }

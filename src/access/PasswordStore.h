@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/Result.h"
 
-#include <optional>
+#include <QString>
 
 // The one password of the installation, kept scrambled in "unins000.dll"
 // (an INI text despite its name), section "Accesso", key "Valore". Passwords
@@ -15,9 +15,9 @@ QString PasswordStorePath();
 QString NormalisePassword(const QString& text);
 
 // The stored password: "Valore" decoded and trimmed. A missing file, section
-// or key gives the empty text; empty when the file cannot be read or the
+// or key gives the empty text; fails when the file cannot be read or the
 // value does not decode.
-std::optional<QString> ReadStoredPassword();
+Result<QString> ReadStoredPassword();
 
 enum class PasswordCheck {
     Accepted,

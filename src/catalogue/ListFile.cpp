@@ -15,11 +15,14 @@ SharedRead ReadListLines(const QString& path, QStringList* lines) {
     return read;
 }
 
-bool ReadListFile(const QString& path, QStringList* lines) {
-    return ReadListLines(path, lines) == SharedRead::Read;
+Result<QStringList> ReadListFile(const QString& path) {
+    QStringList lines;
+    if (const SharedRead read = ReadListLines(path, &lines); read != SharedRead::Read)
+        return Failure{SharedReadError(read)};
+    return lines;
 }
 
-std::optional<QString> WriteListFile(const QString& path, const QStringList& lines) {
+Result<void> WriteListFile(const QString& path, const QStringList& lines) {
     return WriteTextFileLines(path, lines);
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/Result.h"
 #include "platform/SharedRead.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // The list files of the program folder: one list line per text line, sorted.
 
@@ -13,13 +12,14 @@
 // were unless read. A link to the file is followed.
 SharedRead ReadListLines(const QString& path, QStringList* lines);
 
-// The same; false when the file is missing, cannot be read or is too large.
-bool ReadListFile(const QString& path, QStringList* lines);
+// The same, giving the lines; fails (SharedReadError) when the file is
+// missing, cannot be read or is too large.
+Result<QStringList> ReadListFile(const QString& path);
 
 // Replaces the file with the lines, in ANSI with CR LF after each, without a
-// byte-order mark. The previous file stays whole when the write fails. Empty
-// when saved, otherwise why it was not.
-std::optional<QString> WriteListFile(const QString& path, const QStringList& lines);
+// byte-order mark. The previous file stays whole when the write fails; the
+// failure tells why it was not saved.
+Result<void> WriteListFile(const QString& path, const QStringList& lines);
 
 // The order of every list shown from a list file: UTF-16 code units compared
 // with only "a" to "z" folded to "A" to "Z"; a text that begins another comes

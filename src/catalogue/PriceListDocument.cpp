@@ -16,22 +16,20 @@ using namespace Qt::StringLiterals;
 
 PriceListDocument::PriceListDocument(const CatalogueEntry& entry) : m_entry(&entry) {}
 
-bool PriceListDocument::load(SharedRead* outcome) {
+SharedRead PriceListDocument::load() {
     const QString path = ListFilePath(*m_entry);
     // Taken before the read: a change made while reading shows as a change.
     const FileStamp stamp = StampOfFile(path);
     QStringList read;
     const SharedRead result = ReadListLines(path, &read);
-    if (outcome)
-        *outcome = result;
     if (result != SharedRead::Read)
-        return false;
+        return result;
     m_loadedStamp = stamp;
     SortByListOrder(read);
     m_lines = std::move(read);
     m_loaded = m_lines;
     m_loadedUntrimmed = false;
-    return true;
+    return SharedRead::Read;
 }
 
 void PriceListDocument::clear() {
@@ -64,9 +62,9 @@ bool PriceListDocument::removeAt(qsizetype row) {
     return true;
 }
 
-std::optional<QString> PriceListDocument::save() {
+Result<void> PriceListDocument::save() {
     const QString path = ListFilePath(*m_entry);
-    return UnderUpdateLock(path, [&]() -> std::optional<QString> {
+    return UnderUpdateLock(path, [&]() -> Result<void> {
         // Read again under the lock: another station may have saved the
         // list since this one was loaded. Its changes stay, and this
         // editor's own are applied to them; with no other change the file
@@ -83,7 +81,7 @@ std::optional<QString> PriceListDocument::save() {
                 const QString reason = u"The list as saved meanwhile cannot be read"_s;
                 qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
                          qUtf16Printable(reason));
-                return reason;
+                return Failure{reason};
             }
             SortByListOrder(now);
             if (m_loadedUntrimmed) {
@@ -94,8 +92,8 @@ std::optional<QString> PriceListDocument::save() {
             if (now != m_loaded)
                 written = MergeListChanges(m_loaded, m_lines, now);
         }
-        if (std::optional<QString> error = WriteListFile(path, written))
-            return error;
+        if (Result<void> saved = WriteListFile(path, written); !saved)
+            return saved;
         // What is saved, as a reader of the file takes it (trimmed), is what
         // later changes are from: a second save must not take this one for
         // another station's. Trimmed only when a later save needs it: the
@@ -104,7 +102,7 @@ std::optional<QString> PriceListDocument::save() {
         m_loaded = std::move(written);
         m_loadedUntrimmed = true;
         m_loadedStamp = StampOfFile(path);
-        return std::nullopt;
+        return {};
     });
 }
 

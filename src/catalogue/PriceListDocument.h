@@ -2,12 +2,11 @@
 
 #include "catalogue/Catalogue.h"
 #include "platform/FileStamp.h"
+#include "platform/Result.h"
 #include "platform/SharedRead.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // What adding an item came to.
 enum class AddOutcome {
@@ -31,9 +30,9 @@ public:
     const CatalogueEntry& entry() const { return *m_entry; }
 
     // Reads the entry's list file from the program folder and sorts its lines
-    // once. False when the file cannot be read (a missing or too large file
-    // among them, as *outcome tells): the lines then stay as they were.
-    bool load(SharedRead* outcome = nullptr);
+    // once. Anything but SharedRead::Read says why the file was not read (a
+    // missing or too large file among them): the lines then stay as they were.
+    [[nodiscard]] SharedRead load();
 
     const QStringList& lines() const { return m_lines; }
 
@@ -53,9 +52,9 @@ public:
     // station saved the list since it was loaded, writes that list with this
     // document's additions and removals applied instead (MergeListChanges),
     // so that neither station's changes are lost; the document then holds
-    // the lines saved. Empty when saved, otherwise why not; the previous file
+    // the lines saved. On failure, why it was not saved; the previous file
     // then stays whole.
-    std::optional<QString> save();
+    Result<void> save();
 
 private:
     const CatalogueEntry* m_entry;

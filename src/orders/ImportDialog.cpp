@@ -102,9 +102,7 @@ std::optional<QString> ImportDialog::selectedText() const {
 }
 
 void ImportDialog::FormShow() {
-    SharedRead read = SharedRead::Read;
-    m_document.load(&read);
-    if (read == SharedRead::TooLarge)
+    if (m_document.load() == SharedRead::TooLarge)
         MessageBox::plain(this, TooLargeListMessage);
     // Sorted once by the document, inserted in one go.
     lstRecords->showLines(m_document.lines());

@@ -354,19 +354,19 @@ void TfrmOrdinazioni::cmdSalvaClick() {
     // same table in the same second has it, and this ticket then moves to
     // the next free second, its time field with it, so that its name, its
     // printed title and its e-mail subject keep agreeing.
-    std::optional<QString> error;
+    Result<void> saved;
     if (name == m_savedName) {
-        error = SaveOrderArchive(name, shown.lines());
+        saved = SaveOrderArchive(name, shown.lines());
     } else {
-        QString saved;
-        error = SaveNewOrderArchive(txtTavolo->text(), &m_moment, shown.lines(), &saved);
-        if (!error) {
-            m_savedName = saved;
+        QString savedName;
+        saved = SaveNewOrderArchive(txtTavolo->text(), &m_moment, shown.lines(), &savedName);
+        if (saved) {
+            m_savedName = savedName;
             txtData->setText(ShortDateText(m_moment.date()));
             txtOra->setText(TimeText(m_moment.time()));
         }
     }
-    if (error)
+    if (!saved)
         MessageBox::plain(this, SaveFailedMessage);
     else
         MessageBox::information(this, SavedMessage);

@@ -255,7 +255,10 @@ void TfrmInvioEmail::btnChiudiClick() {
 }
 
 void TfrmInvioEmail::FormClose() {
-    WriteMailRecipients(txtDestinatari->text());
+    // A settings file that cannot be written at close keeps the recipients
+    // it had, and the user is not told: the window is already closing and
+    // offers nothing to do about it; the write has logged its reason.
+    (void)WriteMailRecipients(txtDestinatari->text());
 }
 
 bool TfrmInvioEmail::eventFilter(QObject* watched, QEvent* event) {

@@ -16,12 +16,12 @@ QString SettingsFilePath() {
 }
 
 QString ReadMailRecipients() {
-    QString value;
-    if (!ReadProfileString(SettingsFilePath(), Section, Key, &value))
+    const Result<QString> value = ReadProfileString(SettingsFilePath(), Section, Key);
+    if (!value)
         return {};
-    return value.left(MaxRecipientsLength);
+    return value->left(MaxRecipientsLength);
 }
 
-std::optional<QString> WriteMailRecipients(const QString& recipients) {
+Result<void> WriteMailRecipients(const QString& recipients) {
     return WriteProfileString(SettingsFilePath(), Section, Key, TrimBlanks(recipients));
 }

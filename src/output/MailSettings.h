@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/Result.h"
 
-#include <optional>
+#include <QString>
 
 // The e-mail recipients kept between sendings in "Orbisala.ini", section
 // "Destinatari Comande", key "Indirizzi Email".
@@ -15,5 +15,5 @@ QString ReadMailRecipients();
 
 // Stores the recipients trimmed, also when empty, with each line break or
 // other control character inside turned into a space so that the value keeps
-// its one line of the file. Empty when saved, otherwise why it was not.
-std::optional<QString> WriteMailRecipients(const QString& recipients);
+// its one line of the file. On failure, why it was not saved.
+Result<void> WriteMailRecipients(const QString& recipients);

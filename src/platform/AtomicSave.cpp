@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,8 +91,8 @@ QByteArray LeftoverName() {
 struct TemporaryFile {
     QByteArray path;
 
-    std::optional<QString> write(const QByteArray& folder, const QByteArray& bytes,
-                                 std::optional<mode_t> mode, std::optional<gid_t> group) {
+    Result<void> write(const QByteArray& folder, const QByteArray& bytes,
+                       std::optional<mode_t> mode, std::optional<gid_t> group) {
         int fd = -1;
         for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
             path = folder + '/' + LeftoverName();
@@ -103,22 +104,22 @@ struct TemporaryFile {
         if (fd < 0) {
             const int code = errno;
             path.clear();
-            return SystemError(code);
+            return Failure{SystemError(code)};
         }
-        std::optional<QString> error;
+        Result<void> written;
         {
             QFile file;
             // Unbuffered: every write reaches the file and reports its own
             // failure (a full disk, a size limit).
             if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
                            QFileDevice::DontCloseHandle))
-                error = file.errorString();
+                written = Failure{file.errorString()};
             else
-                error = WriteWholeBytes(file, bytes);
+                written = WriteWholeBytes(file, bytes);
         }
-        if (!error && ::fsync(fd) != 0 && !IsUnsupported(errno))
-            error = SystemError(errno);
-        if (!error) {
+        if (written && ::fsync(fd) != 0 && !IsUnsupported(errno))
+            written = Failure{SystemError(errno)};
+        if (written) {
             struct stat info;
             mode_t finalMode =
                 mode ? *mode : (::fstat(fd, &info) == 0 ? info.st_mode & 07777 : 0644);
@@ -130,11 +131,11 @@ struct TemporaryFile {
             (void)::fchmod(fd, finalMode);
         }
         // Network file systems report a failed write-back at the latest here.
-        if (::close(fd) != 0 && !error && errno != EINTR)
-            error = SystemError(errno);
-        if (error)
+        if (::close(fd) != 0 && written && errno != EINTR)
+            written = Failure{SystemError(errno)};
+        if (!written)
             discard();
-        return error;
+        return written;
     }
 
     void discard() {
@@ -164,33 +165,33 @@ QByteArray ResolvedTarget(const QByteArray& path) {
     return target.startsWith('/') ? target : FolderOf(path) + '/' + target;
 }
 
-std::optional<QString> ReplaceFile(const QByteArray& target, const QByteArray& bytes) {
+Result<void> ReplaceFile(const QByteArray& target, const QByteArray& bytes) {
     std::optional<mode_t> mode;
     std::optional<gid_t> group;
     struct stat info;
     if (::stat(target.constData(), &info) == 0) {
         if (!S_ISREG(info.st_mode))
-            return u"Not a regular file"_s;
+            return Failure{u"Not a regular file"_s};
         // The owner's write bit stands for the read-only attribute; the
         // rename would otherwise replace a file made read-only on purpose.
         // Whether this account may write the file itself does not matter:
         // the replace needs the folder, as it does on every station.
         if (!(info.st_mode & S_IWUSR))
-            return u"The file is read-only"_s;
+            return Failure{u"The file is read-only"_s};
         mode = info.st_mode & 07777;
         group = info.st_gid;
     }
     const QByteArray folder = FolderOf(target);
     TemporaryFile temporary;
-    if (std::optional<QString> error = temporary.write(folder, bytes, mode, group))
-        return error;
+    if (Result<void> written = temporary.write(folder, bytes, mode, group); !written)
+        return written;
     if (::rename(temporary.path.constData(), target.constData()) != 0) {
         const int code = errno;
         temporary.discard();
-        return SystemError(code);
+        return Failure{SystemError(code)};
     }
     SyncFolder(folder);
-    return std::nullopt;
+    return {};
 }
 
 // Moves the temporary file to a name nobody has, or says the name is taken.
@@ -245,12 +246,12 @@ CreateOutcome PlaceUnderNewName(TemporaryFile& temporary, const QByteArray& targ
 
 } // namespace
 
-std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = ResolvedTarget(QFile::encodeName(path));
-    std::optional<QString> error = ReplaceFile(target, bytes);
-    if (error)
-        LogFailure("Cannot save", QFile::encodeName(path), *error);
-    return error;
+    Result<void> saved = ReplaceFile(target, bytes);
+    if (!saved)
+        LogFailure("Cannot save", QFile::encodeName(path), saved.error());
+    return saved;
 }
 
 CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
@@ -266,8 +267,8 @@ CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes,
         return CreateOutcome::NameTaken;
     const QByteArray folder = FolderOf(target);
     TemporaryFile temporary;
-    if (std::optional<QString> reason = temporary.write(folder, bytes, {}, {}))
-        return fail(*reason);
+    if (const Result<void> written = temporary.write(folder, bytes, {}, {}); !written)
+        return fail(written.error());
     int code = 0;
     const CreateOutcome outcome = PlaceUnderNewName(temporary, target, &code);
     temporary.discard();

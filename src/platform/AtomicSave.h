@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 // Saves into the shared program folder, where several stations and accounts
 // write the same files. Every save writes the whole content to a temporary
@@ -19,9 +19,9 @@
 
 // Replaces the file's content. A read-only target and a folder in the
 // file's place refuse the write. A symbolic link is written through, to the
-// file it leads to. Empty when saved, otherwise the reason (the system's
-// error text), which is also logged as a warning.
-std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// file it leads to. On failure the reason (the system's error text), which is
+// also logged as a warning.
+Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 enum class CreateOutcome {
     Created,

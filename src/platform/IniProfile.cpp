@@ -126,39 +126,38 @@ Location Locate(const QString& text, const QVector<ProfileLine>& lines, const QS
 
 } // namespace
 
-bool ReadProfileString(const QString& path, const QString& section, const QString& key,
-                       QString* value) {
-    value->clear();
+Result<QString> ReadProfileString(const QString& path, const QString& section, const QString& key) {
     QByteArray bytes;
     const SharedRead read = ReadSharedFile(path, &bytes, {MaxSettingsFileBytes});
-    if (read == SharedRead::Missing)
-        return !QFileInfo::exists(path); // a folder in its place is an error
+    if (read == SharedRead::Missing && !QFileInfo::exists(path))
+        return QString();
+    if (read == SharedRead::Missing) // a folder in its place is an error
+        return Failure{u"Not a regular file"_s};
     if (read != SharedRead::Read)
-        return false;
+        return Failure{SharedReadError(read)};
     // Readers of a profile stop at a NUL.
     QString text = DecodeWholeTextFile(bytes);
     if (const qsizetype nul = text.indexOf(QChar(u'\0')); nul >= 0)
         text.truncate(nul);
     QString found;
-    if (Locate(text, ScanLines(text), section, key, &found).keyLine >= 0)
-        *value = found;
-    return true;
+    if (Locate(text, ScanLines(text), section, key, &found).keyLine < 0)
+        return QString();
+    return found;
 }
 
 namespace {
 
-std::optional<QString> UpdateProfile(const QString& path, const QString& section,
-                                     const QString& key, const QString& value) {
+Result<void> UpdateProfile(const QString& path, const QString& section, const QString& key,
+                           const QString& value) {
     QByteArray bytes;
     // Anything but a regular file in the file's place is left to the atomic
     // save, which refuses it.
     const SharedRead read = ReadSharedFile(path, &bytes, {MaxSettingsFileBytes});
     if (read == SharedRead::Failed || read == SharedRead::TooLarge) {
-        const QString reason = read == SharedRead::TooLarge ? u"The file is too large"_s
-                                                            : u"The file cannot be read"_s;
+        const QString reason = SharedReadError(read);
         qWarning("Cannot read %ls to update it: %ls",
                  qUtf16Printable(QDir::toNativeSeparators(path)), qUtf16Printable(reason));
-        return reason;
+        return Failure{reason};
     }
     const ProfileEncoding encoding = EncodingOf(bytes);
     // Decoded without cutting at a NUL, so that nothing of the file is lost.
@@ -198,8 +197,8 @@ std::optional<QString> UpdateProfile(const QString& path, const QString& section
 
 } // namespace
 
-std::optional<QString> WriteProfileString(const QString& path, const QString& section,
-                                          const QString& key, const QString& value) {
+Result<void> WriteProfileString(const QString& path, const QString& section, const QString& key,
+                                const QString& value) {
     // A write reads the whole file, changes one line and replaces the file:
     // the stations' writes take turns, so none loses another's key.
     return UnderUpdateLock(path, [&] { return UpdateProfile(path, section, key, value); });

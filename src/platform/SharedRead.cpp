@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The waits before each further try: together longer than the gap a
@@ -71,6 +73,20 @@ bool LooksCaught(SharedRead read, const QByteArray& bytes, EmptyFile empty) {
 }
 
 } // namespace
+
+QString SharedReadError(SharedRead read) {
+    switch (read) {
+    case SharedRead::Read:
+        break;
+    case SharedRead::Missing:
+        return u"The file is missing"_s;
+    case SharedRead::Failed:
+        return u"The file cannot be read"_s;
+    case SharedRead::TooLarge:
+        return u"The file is too large"_s;
+    }
+    return QString();
+}
 
 bool EndsInsideLine(const QByteArray& bytes) {
     if (bytes.isEmpty())

@@ -52,6 +52,11 @@ constexpr qint64 MaxSettingsFileBytes = 1024 * 1024;
 SharedRead ReadSharedFile(const QByteArray& nativePath, QByteArray* bytes, const ReadRules& rules);
 SharedRead ReadSharedFile(const QString& path, QByteArray* bytes, const ReadRules& rules);
 
+// Why a read that gave anything but SharedRead::Read has no content, as a
+// text: "The file is missing", "The file cannot be read", "The file is too
+// large".
+QString SharedReadError(SharedRead read);
+
 // True when the bytes end inside a line: the last line has no line break,
 // in ANSI or UTF-8, or in UTF-16 of either order (told by its mark).
 bool EndsInsideLine(const QByteArray& bytes);

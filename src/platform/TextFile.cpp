@@ -68,8 +68,12 @@ SharedRead ReadTextFileLines(const QByteArray& nativePath, QStringList* lines,
     return read;
 }
 
-bool ReadTextFileLines(const QString& path, QStringList* lines, const ReadRules& rules) {
-    return ReadTextFileLines(QFile::encodeName(path), lines, rules) == SharedRead::Read;
+Result<QStringList> ReadTextFileLines(const QString& path, const ReadRules& rules) {
+    QStringList lines;
+    if (const SharedRead read = ReadTextFileLines(QFile::encodeName(path), &lines, rules);
+        read != SharedRead::Read)
+        return Failure{SharedReadError(read)};
+    return lines;
 }
 
 QByteArray EncodeTextFileLines(const QStringList& lines) {
@@ -102,19 +106,19 @@ QByteArray EncodeTextFileLines(const QStringList& lines) {
     return bytes;
 }
 
-std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines) {
+Result<void> WriteTextFileLines(const QString& path, const QStringList& lines) {
     return WriteFileAtomically(path, EncodeTextFileLines(lines));
 }
 
-std::optional<QString> WriteWholeBytes(QIODevice& device, const QByteArray& bytes) {
+Result<void> WriteWholeBytes(QIODevice& device, const QByteArray& bytes) {
     qint64 written = 0;
     while (written < bytes.size()) {
         // A short write is not yet a failure: the next call reports what
         // stopped it (a full disk, a size limit) or goes on.
         const qint64 count = device.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0)
-            return device.errorString();
+            return Failure{device.errorString()};
         written += count;
     }
-    return std::nullopt;
+    return {};
 }

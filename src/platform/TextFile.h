@@ -1,12 +1,11 @@
 #pragma once
 
+#include "platform/Result.h"
 #include "platform/SharedRead.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 class QIODevice;
 
@@ -36,10 +35,11 @@ QStringList SplitTextLines(const QString& text, LineTrim trim = LineTrim::Keep);
 SharedRead ReadTextFileLines(const QByteArray& nativePath, QStringList* lines,
                              const ReadRules& rules);
 
-// The same for a path as text. False when the file is missing, is not a
-// regular file, cannot be read or is larger than the rules allow.
-bool ReadTextFileLines(const QString& path, QStringList* lines,
-                       const ReadRules& rules = {MaxListFileBytes});
+// The same for a path as text, giving the lines. Fails (SharedReadError)
+// when the file is missing, is not a regular file, cannot be read or is
+// larger than the rules allow.
+Result<QStringList> ReadTextFileLines(const QString& path,
+                                      const ReadRules& rules = {MaxListFileBytes});
 
 // Each line in ANSI followed by CR LF, a NUL or line break inside a line
 // written as a space. An empty list gives no bytes.
@@ -47,9 +47,9 @@ QByteArray EncodeTextFileLines(const QStringList& lines);
 
 // Writes the lines as EncodeTextFileLines gives them, atomically: on failure
 // the previous file stays whole. An empty list writes a file of 0 bytes.
-// Empty when saved, otherwise why it was not.
-std::optional<QString> WriteTextFileLines(const QString& path, const QStringList& lines);
+// On failure, why it was not saved.
+Result<void> WriteTextFileLines(const QString& path, const QStringList& lines);
 
 // Writes all the bytes to an open device, going on after a short write.
-// Empty when the device took them all, otherwise its error text.
-std::optional<QString> WriteWholeBytes(QIODevice& device, const QByteArray& bytes);
+// Fails with the device's error text when it did not take them all.
+Result<void> WriteWholeBytes(QIODevice& device, const QByteArray& bytes);

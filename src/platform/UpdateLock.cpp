@@ -14,8 +14,7 @@ constexpr int StaleLockMs = 10000;
 
 } // namespace
 
-std::optional<QString> UnderUpdateLock(const QString& path,
-                                       const std::function<std::optional<QString>()>& update) {
+Result<void> UnderUpdateLock(const QString& path, const std::function<Result<void>()>& update) {
     QLockFile lock(path + u".lock"_s);
     lock.setStaleLockTime(StaleLockMs);
     if (!lock.tryLock(LockWaitMs)) {
@@ -24,7 +23,7 @@ std::optional<QString> UnderUpdateLock(const QString& path,
                                    : u"cannot create the lock file beside it"_s;
         qWarning("Cannot update %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
                  qUtf16Printable(reason));
-        return reason;
+        return Failure{reason};
     }
     return update();
 }

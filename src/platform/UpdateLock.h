@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 // A read, change and replace of a shared file takes turns with the other
 // stations' under a lock file beside it ("<file>.lock"): two stations doing
@@ -13,5 +14,4 @@
 
 // Runs the update holding the lock and gives its result; when the lock
 // cannot be had, the reason, logged as a warning, and the update never runs.
-std::optional<QString> UnderUpdateLock(const QString& path,
-                                       const std::function<std::optional<QString>()>& update);
+Result<void> UnderUpdateLock(const QString& path, const std::function<Result<void>()>& update);

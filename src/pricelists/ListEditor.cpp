@@ -116,11 +116,10 @@ void ListEditor::setFieldsArea(QFrame* shpSfondo) {
 }
 
 bool ListEditor::readList() {
-    SharedRead read = SharedRead::Read;
-    const bool loaded = m_document.load(&read);
+    const SharedRead read = m_document.load();
     if (read == SharedRead::TooLarge)
         MessageBox::plain(this, TooLargeListMessage);
-    return loaded;
+    return read == SharedRead::Read;
 }
 
 void ListEditor::showList() {
@@ -182,7 +181,7 @@ void ListEditor::btnAnnullaClick() {
 }
 
 void ListEditor::btnChiudiClick() {
-    if (m_document.save()) {
+    if (const Result<void> saved = m_document.save(); !saved) {
         MessageBox::plain(this, m_saveFailedMessage);
         return;
     }

@@ -55,53 +55,54 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
 
 namespace {
 
-// Why no ticket may be saved under the name, logged; empty when one may.
-std::optional<QString> RefuseArchiveName(const QString& fileName) {
+// Whether a ticket may be saved under the name; a refusal says why, logged.
+Result<void> CheckArchiveName(const QString& fileName) {
     const QString path = ProgramFolder() + fileName;
-    std::optional<QString> refusal;
+    QString refusal;
     if (!IsPortableFileName(fileName))
         refusal = u"The name holds a character no station accepts in a file name"_s;
     else if (path.size() > MaxPathLength)
         refusal = u"The path is longer than %1 characters"_s.arg(MaxPathLength);
-    if (refusal)
-        qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
-                 qUtf16Printable(*refusal));
-    return refusal;
+    else
+        return {};
+    qWarning("Cannot save %ls: %ls", qUtf16Printable(QDir::toNativeSeparators(path)),
+             qUtf16Printable(refusal));
+    return Failure{refusal};
 }
 
 } // namespace
 
-std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines) {
-    if (std::optional<QString> refusal = RefuseArchiveName(fileName))
-        return refusal;
+Result<void> SaveOrderArchive(const QString& fileName, const QStringList& lines) {
+    if (Result<void> allowed = CheckArchiveName(fileName); !allowed)
+        return allowed;
     return WriteTextFileLines(ProgramFolder() + fileName, lines);
 }
 
-std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* moment,
-                                           const QStringList& lines, QString* fileName) {
+Result<void> SaveNewOrderArchive(const QString& table, QDateTime* moment, const QStringList& lines,
+                                 QString* fileName) {
     const QByteArray bytes = EncodeTextFileLines(lines);
     QDateTime candidate = *moment;
     for (int second = 0; second < MaxLaterSeconds; ++second, candidate = candidate.addSecs(1)) {
         const QString name =
             ArchiveFileName(table, ShortDateText(candidate.date()), TimeText(candidate.time()));
-        if (std::optional<QString> refusal = RefuseArchiveName(name))
-            return refusal;
+        if (Result<void> allowed = CheckArchiveName(name); !allowed)
+            return allowed;
         QString error;
         switch (CreateFileAtomically(ProgramFolder() + name, bytes, &error)) {
         case CreateOutcome::Created:
             *moment = candidate;
             *fileName = name;
-            return std::nullopt;
+            return {};
         case CreateOutcome::NameTaken:
             continue;
         case CreateOutcome::Failed:
-            return error;
+            return Failure{error};
         }
     }
     const QString reason = u"Every name of the next %1 seconds is taken"_s.arg(MaxLaterSeconds);
     qWarning("Cannot save the ticket of table %ls: %ls", qUtf16Printable(table),
              qUtf16Printable(reason));
-    return reason;
+    return Failure{reason};
 }
 
 QByteArray ArchiveFilePath(const ArchiveName& name) {
@@ -114,8 +115,12 @@ SharedRead LoadArchiveFile(const QByteArray& nativePath, QStringList* lines) {
                              {MaxTicketFileBytes, EmptyFile::Partial, Links::Refuse});
 }
 
-bool LoadOrderArchive(const QString& path, QStringList* lines) {
-    return LoadArchiveFile(QFile::encodeName(path), lines) == SharedRead::Read;
+Result<QStringList> LoadOrderArchive(const QString& path) {
+    QStringList lines;
+    if (const SharedRead read = LoadArchiveFile(QFile::encodeName(path), &lines);
+        read != SharedRead::Read)
+        return Failure{SharedReadError(read)};
+    return lines;
 }
 
 bool DeleteArchiveFile(const QByteArray& nativePath) {

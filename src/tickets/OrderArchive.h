@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Result.h"
 #include "platform/SharedRead.h"
 #include "tickets/ArchiveListing.h"
 #include "tickets/ArchiveNames.h"
@@ -9,8 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-#include <optional>
 
 // The archive: one "*.eur" text file per saved ticket, directly in the
 // program folder, holding the ticket's order lines and nothing else.
@@ -23,16 +22,16 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
 // folder, replacing a file of the same name whole: a ticket saved again.
 // Fails, writing nothing, for a path over 259 characters or a name holding \ / : * ? " < > |, a
 // control or invisible formatting character (a direction override) or a
-// lone surrogate. Empty when saved, otherwise why it was not.
-std::optional<QString> SaveOrderArchive(const QString& fileName, const QStringList& lines);
+// lone surrogate. On failure, why it was not saved.
+Result<void> SaveOrderArchive(const QString& fileName, const QStringList& lines);
 
 // Saves a new ticket of the table at the moment, never replacing a ticket
 // another station saved: when the moment's name is taken, the ticket moves
 // to the first later second whose name is free, and *moment follows it. The
 // name used goes to *fileName. Refuses the names SaveOrderArchive refuses.
-// Empty when saved, otherwise why it was not; *moment then stays.
-std::optional<QString> SaveNewOrderArchive(const QString& table, QDateTime* moment,
-                                           const QStringList& lines, QString* fileName);
+// On failure, why it was not saved; *moment and *fileName then stay.
+Result<void> SaveNewOrderArchive(const QString& table, QDateTime* moment, const QStringList& lines,
+                                 QString* fileName);
 
 // The path of a listed archive file of the program folder, in the file
 // system's bytes.
@@ -42,7 +41,9 @@ QByteArray ArchiveFilePath(const ArchiveName& name);
 // Only a regular file that is no link is read, never with a blocking open;
 // a file over MaxTicketFileBytes is not read (TooLarge).
 SharedRead LoadArchiveFile(const QByteArray& nativePath, QStringList* lines);
-bool LoadOrderArchive(const QString& path, QStringList* lines);
+// The same for a path as text, giving the lines; fails (SharedReadError)
+// when the file is not read.
+Result<QStringList> LoadOrderArchive(const QString& path);
 
 // Deletes that one archive file, a regular file that is no link; false when
 // it cannot be deleted (gone, read-only, no permission).
