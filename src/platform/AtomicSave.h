@@ -23,7 +23,7 @@
 // also logged as a warning.
 Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-enum class CreateOutcome {
+enum class [[nodiscard]] CreateOutcome {
     Created,
     NameTaken, // a file of that name is there already: nothing was written
     Failed

@@ -18,7 +18,7 @@
 // missing, and saves an empty or cut list over the real one, because it
 // looked at the wrong moment.
 
-enum class SharedRead {
+enum class [[nodiscard]] SharedRead {
     Read,
     Missing,  // no such file, or not a regular file (a link where links are refused)
     Failed,   // there, but it could not be read
