@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/ReportLayout.h"
-#include "widgets/FixedDialog.h"
+#include "widgets/MaximisedDialog.h"
 
 #include <QByteArray>
 
@@ -14,7 +14,7 @@ class QPushButton;
 // The read-only viewer of one archived ticket: its lines as saved, the total
 // on request and a printout. It reads the file once, when it is shown, and
 // never writes it.
-class TfrmComanda_in_Lettura : public FixedDialog {
+class TfrmComanda_in_Lettura : public MaximisedDialog {
     Q_OBJECT
 
 public:
@@ -33,7 +33,6 @@ private slots:
 
 protected:
     void FormShow() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     QStringList Lines() const;
