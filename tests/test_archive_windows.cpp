@@ -8,11 +8,11 @@
 #include "tickets/OrderArchive.h"
 #include "tickets/OrderLine.h"
 
+#include "Controls.h"
 #include "ListRows.h"
 #include "Seams.h"
 #include "TestFiles.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -153,8 +153,8 @@ private slots:
     void folderGoneAndBack();
 
 private:
-    LineList* list() const { return m_window->findChild<LineList*>(u"lstFiles"_s); }
-    QString countText() const { return m_window->findChild<QLabel*>(u"lblCreati"_s)->text(); }
+    LineList* list() const { return Control<LineList>(m_window.get(), u"lstFiles"_s); }
+    QString countText() const { return LabelText(m_window.get(), u"lblCreati"_s); }
     QString selected() const {
         const QStringList texts = SelectedTexts(list());
         return texts.isEmpty() ? QString() : texts.first();
@@ -166,11 +166,7 @@ private:
         m_window->showKept();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    void click(const QString& control) {
-        auto* button = m_window->findChild<QAbstractButton*>(control);
-        QVERIFY2(button, qPrintable(control));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void click(const QString& control) { Click(m_window.get(), control); }
     void selectRow(int row) {
         QVERIFY2(row < list()->count(), "no such row");
         ClickRow(list(), row);
@@ -209,15 +205,10 @@ private:
 namespace {
 
 LineList* Records(QDialog* viewer) {
-    return viewer->findChild<LineList*>(u"lstRecords"_s);
+    return Control<LineList>(viewer, u"lstRecords"_s);
 }
 QString Total(QDialog* viewer) {
-    return viewer->findChild<QLineEdit*>(u"txtTotale"_s)->text();
-}
-void Press(QDialog* viewer, const QString& control) {
-    auto* button = viewer->findChild<QAbstractButton*>(control);
-    QVERIFY2(button, qPrintable(control));
-    QTest::mouseClick(button, Qt::LeftButton);
+    return FieldText(viewer, u"txtTotale"_s);
 }
 
 } // namespace
@@ -333,7 +324,7 @@ void TestArchiveWindows::openShowsTicketUnderItsHeading() {
         QVERIFY(lblFile->isHidden());
         QCOMPARE(Items(Records(viewer)), Trimmed(lines));
         QCOMPARE(Total(viewer), u"---"_s);
-        Press(viewer, u"cmdChiudi"_s);
+        Click(viewer, u"cmdChiudi"_s);
         QVERIFY(!viewer->isVisible());
     }));
     QCOMPARE(Items(list()), (QStringList{Ticket(9), u"report.EUR"_s}));
@@ -375,7 +366,7 @@ void TestArchiveWindows::viewerLinesAndTotal() {
         for (const QString& line : Items(Records(viewer)))
             QCOMPARE(line, TrimBlanks(line));
         QCOMPARE(Total(viewer), u"---"_s);
-        Press(viewer, u"btnTotale"_s);
+        Click(viewer, u"btnTotale"_s);
         QCOMPARE(Total(viewer), total);
     }));
     QVERIFY(messages().isEmpty());
@@ -490,7 +481,7 @@ void TestArchiveWindows::viewerPrint() {
     TEST_STEP(select(name));
     m_messages->answers.enqueue(yes);
     TEST_STEP(openSelected([&](QDialog* viewer) {
-        Press(viewer, u"cmdStampa"_s);
+        Click(viewer, u"cmdStampa"_s);
         // The total is computed first, whatever follows.
         QCOMPARE(Total(viewer), ComputeTotal(lines));
     }));
@@ -576,12 +567,12 @@ void TestArchiveWindows::savedTicketRoad() {
     m_messages->answers.enqueue(true); // delete
     TEST_STEP(openSelected([&](QDialog* viewer) {
         QCOMPARE(Items(Records(viewer)), Trimmed(lines));
-        Press(viewer, u"btnTotale"_s);
+        Click(viewer, u"btnTotale"_s);
         // The order window totals the same lines at their full width.
         QCOMPARE(Total(viewer), ComputeTotal(lines));
         QCOMPARE(Total(viewer), u"16,80"_s);
-        Press(viewer, u"cmdStampa"_s);
-        Press(viewer, u"cmdChiudi"_s);
+        Click(viewer, u"cmdStampa"_s);
+        Click(viewer, u"cmdChiudi"_s);
     }));
     QCOMPARE(m_prints->printed.size(), 1);
     QCOMPARE(TextsOf(m_prints->printed[0].pages, u"txtTitolo"_s),

@@ -19,12 +19,12 @@
 #include "tickets/OrderArchive.h"
 #include "tickets/OrderLine.h"
 
+#include "Controls.h"
 #include "ListRows.h"
 #include "Seams.h"
 #include "ShellFixture.h"
 #include "TestFiles.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDirIterator>
@@ -55,13 +55,6 @@ QString Controls() {
     return u"A"_s + QChar(0) + u"B\x01\x1b\x7f"_s + QChar(0x85) + u"C"_s;
 }
 
-template <typename T> T* Control(QWidget* window, const QString& name) {
-    auto* control = window->findChild<T*>(name);
-    if (!control)
-        QTest::qFail(qPrintable(u"no control "_s + name), __FILE__, __LINE__);
-    return control;
-}
-
 // Pasted through the field's own menu over its whole text: no key filter
 // sees it, the field's length limit does.
 void PasteOver(QLineEdit* field, const QString& text) {
@@ -69,11 +62,6 @@ void PasteOver(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
     field->paste();
-}
-
-void Click(QWidget* window, const QString& name) {
-    if (auto* button = Control<QAbstractButton>(window, name))
-        QTest::mouseClick(button, Qt::LeftButton);
 }
 
 QStringList Messages(const QVector<RecordedMessage>& shown) {

@@ -4,6 +4,7 @@
 #include "output/InvioEmail.h"
 #include "output/MailtoLink.h"
 
+#include "Controls.h"
 #include "FileSizeLimit.h"
 #include "Seams.h"
 #include "TestFiles.h"
@@ -27,15 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A control of the window by its name; a window without it stops the run
-// with the name in the message.
-template <typename T> T* Control(QWidget* window, const char* name) {
-    auto* control = window->findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("the window has no control %s", name);
-    return control;
-}
 
 const QString RecipientsWarning =
     u"Attenzione: per inviare la comanda tramite e-mail è necessario indicare l'indirizzo di "
@@ -71,7 +63,7 @@ void Type(QWidget* field, const QString& text) {
 void Close(TfrmInvioEmail* window, CloseWay way) {
     switch (way) {
     case CloseWay::Chiudi:
-        QTest::mouseClick(Control<QPushButton>(window, "btnChiudi"), Qt::LeftButton);
+        Click(Control<QPushButton>(window, "btnChiudi"));
         break;
     case CloseWay::EnterOnChiudi:
         Control<QPushButton>(window, "btnChiudi")->setFocus();
@@ -409,7 +401,7 @@ void TestEmailWindow::sendHandsOffWholeText() {
                             Control<QLineEdit>(window, "txtOggetto")->text(), window->message()),
                  link);
 
-        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
+        Click(Control<QPushButton>(window, "btnInvia"));
         QCOMPARE(m_messages->shown.size(), 0);
         QCOMPARE(m_desktop->opened.size(), 1);
         QVERIFY2(window->isVisible(), "sending closed the window");
@@ -442,7 +434,7 @@ void TestEmailWindow::sendHandsOffWholeText() {
                  link);
 
         // The same link can be handed on again.
-        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
+        Click(Control<QPushButton>(window, "btnInvia"));
         QCOMPARE(m_desktop->opened, QStringList({handed, handed}));
         window->close();
     }));
@@ -486,7 +478,7 @@ void TestEmailWindow::emptyFieldWarns() {
         Control<QPlainTextEdit>(window, "txtMessaggio")->setPlainText(message);
         Control<QPushButton>(window, "btnChiudi")->setFocus();
 
-        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
+        Click(Control<QPushButton>(window, "btnInvia"));
         QCOMPARE(m_messages->shown.size(), 1);
         QCOMPARE(m_messages->shown.at(0).kind, MessageKind::Warning);
         QCOMPARE(m_messages->shown.at(0).text, warning);
@@ -506,7 +498,7 @@ void TestEmailWindow::refusedHandOffWarns() {
     m_desktop.reset();
     TEST_STEP(Drive(Subject, Message, [&](TfrmInvioEmail* window) {
         Control<QLineEdit>(window, "txtDestinatari")->setText(u"cucina@trattoria.it"_s);
-        QTest::mouseClick(Control<QPushButton>(window, "btnInvia"), Qt::LeftButton);
+        Click(Control<QPushButton>(window, "btnInvia"));
         QCOMPARE(m_messages->shown.size(), 1);
         QCOMPARE(m_messages->shown.at(0).kind, MessageKind::Warning);
         QVERIFY2(m_messages->shown.at(0).text.startsWith(

@@ -10,11 +10,11 @@
 #include "platform/TextTrim.h"
 #include "tickets/OrderLine.h"
 
+#include "Controls.h"
 #include "ListRows.h"
 #include "Seams.h"
 #include "TestFiles.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,25 +38,14 @@ const CatalogueEntry& Pizze() {
     return CatalogueEntryOf(CourseCategory::Pizze);
 }
 
-QString Text(QDialog* dialog, const QString& field) {
-    auto* edit = dialog->findChild<QLineEdit*>(field);
-    return edit ? edit->text() : u"<no %1>"_s.arg(field);
-}
-
 // Quantity, name, unit price, amount: the four fields of the item dialog.
 QStringList Fields(QDialog* dialog) {
-    return {Text(dialog, u"txtQuant"_s), Text(dialog, u"txtNome"_s),
-            Text(dialog, u"txtPrezzoUni"_s), Text(dialog, u"txtPrezzoTot"_s)};
-}
-
-void Press(QDialog* dialog, const QString& control) {
-    auto* button = dialog->findChild<QAbstractButton*>(control);
-    QVERIFY2(button, qPrintable(control));
-    QTest::mouseClick(button, Qt::LeftButton);
+    return {FieldText(dialog, u"txtQuant"_s), FieldText(dialog, u"txtNome"_s),
+            FieldText(dialog, u"txtPrezzoUni"_s), FieldText(dialog, u"txtPrezzoTot"_s)};
 }
 
 LineList* List(QDialog* dialog) {
-    return dialog->findChild<LineList*>(u"lstRecords"_s);
+    return Control<LineList>(dialog, u"lstRecords"_s);
 }
 
 // A click on the entry that begins with `text`, as the user makes it.
@@ -213,7 +202,7 @@ void TestImportDialogs::choosingShowsProduct() {
     TEST_STEP(openPizze([](QDialog* dialog) {
         TEST_STEP(Choose(dialog, u"Margherita"_s));
         QCOMPARE(Fields(dialog), (QStringList{u"1"_s, u"Margherita"_s, u"6,00"_s, u"6,00"_s}));
-        Press(dialog, u"btnPlus"_s);
+        Click(dialog, u"btnPlus"_s);
         // Another entry: back to quantity 1 with its price as written.
         TEST_STEP(Choose(dialog, u"Diavola"_s));
         QCOMPARE(Fields(dialog), (QStringList{u"1"_s, u"Diavola"_s, u"7,5"_s, u"7,5"_s}));
@@ -255,7 +244,7 @@ void TestImportDialogs::plusAndMinus() {
     TEST_STEP(openPizze([&](QDialog* dialog) {
         TEST_STEP(Choose(dialog, u"Spritz"_s));
         for (const QChar press : presses)
-            Press(dialog, press == u'+' ? u"btnPlus"_s : u"btnMinus"_s);
+            Click(dialog, press == u'+' ? u"btnPlus"_s : u"btnMinus"_s);
         QCOMPARE(Fields(dialog), (QStringList{quantity, u"Spritz"_s, price, amount}));
     }));
 }
@@ -263,9 +252,9 @@ void TestImportDialogs::plusAndMinus() {
 void TestImportDialogs::plusAndMinusBeforeChoosing() {
     writePizze({FormatPriceListLine(u"Spritz"_s, u"3,50"_s)});
     TEST_STEP(openPizze([](QDialog* dialog) {
-        Press(dialog, u"btnPlus"_s);
+        Click(dialog, u"btnPlus"_s);
         QCOMPARE(Fields(dialog), (QStringList{u"1"_s, QString(), QString(), QString()}));
-        Press(dialog, u"btnMinus"_s);
+        Click(dialog, u"btnMinus"_s);
         QCOMPARE(Fields(dialog), (QStringList{u"1"_s, QString(), QString(), QString()}));
         QVERIFY(dialog->isVisible());
     }));
@@ -292,8 +281,8 @@ void TestImportDialogs::importHandsLineAndCloses() {
     TEST_STEP(openPizze([&](QDialog* dialog) {
         TEST_STEP(Choose(dialog, u"Spritz"_s));
         for (int i = 0; i < pluses; ++i)
-            Press(dialog, u"btnPlus"_s);
-        Press(dialog, u"btnImporta"_s);
+            Click(dialog, u"btnPlus"_s);
+        Click(dialog, u"btnImporta"_s);
         QVERIFY(!dialog->isVisible());
         // Closed: the list is emptied.
         QCOMPARE(List(dialog)->count(), 0);
@@ -329,7 +318,7 @@ void TestImportDialogs::importWithoutProductWarns() {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(0).center());
             QCOMPARE(Fields(dialog), (QStringList{u"1"_s, QString(), QString(), QString()}));
         }
-        Press(dialog, u"btnImporta"_s);
+        Click(dialog, u"btnImporta"_s);
         QVERIFY(dialog->isVisible());
         QCOMPARE(QApplication::focusWidget(), dialog->findChild<QLineEdit*>(u"txtNome"_s));
     }));
@@ -368,8 +357,8 @@ void TestImportDialogs::chiudiAddsNothing() {
     writePizze({FormatPriceListLine(u"Spritz"_s, u"3,50"_s)});
     TEST_STEP(openPizze([](QDialog* dialog) {
         TEST_STEP(Choose(dialog, u"Spritz"_s));
-        Press(dialog, u"btnPlus"_s);
-        Press(dialog, u"btnChiudi"_s);
+        Click(dialog, u"btnPlus"_s);
+        Click(dialog, u"btnChiudi"_s);
         QVERIFY(!dialog->isVisible());
     }));
     QVERIFY(m_imported.isEmpty());
@@ -410,7 +399,7 @@ void TestImportDialogs::tableImport() {
         QCOMPARE(Items(List(dialog)), (QStringList{u"1"_s, u"7"_s, u"Veranda"_s}));
         if (!choose.isNull())
             TEST_STEP(Choose(dialog, choose));
-        Press(dialog, button);
+        Click(dialog, button);
         QVERIFY(!dialog->isVisible());
     }));
     QCOMPARE(m_tables, handed);
@@ -522,7 +511,7 @@ void TestImportDialogs::escapeAndEnterLeaveDialogOpen() {
         // could lose or take over.
         TEST_STEP(Choose(dialog, tables ? u"7"_s : u"Spritz"_s));
         if (!tables)
-            Press(dialog, u"btnPlus"_s);
+            Click(dialog, u"btnPlus"_s);
         const QStringList fields = Fields(dialog);
         const QList<int> chosen = SelectedRows(List(dialog));
 

@@ -10,6 +10,7 @@
 #include "pricelists/OpenListEditor.h"
 #include "widgets/Theme.h"
 
+#include "Controls.h"
 #include "FileSizeLimit.h"
 #include "ListRows.h"
 #include "Seams.h"
@@ -72,25 +73,18 @@ struct Editor {
     QPushButton* save = nullptr;
 };
 
-template <class Control> Control* Find(QDialog* window, const char* name) {
-    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!control)
-        QTest::qFail(qPrintable(u"no control "_s + QString::fromLatin1(name)), __FILE__, __LINE__);
-    return control;
-}
-
 Editor ControlsOf(QDialog* window, const CatalogueEntry& entry) {
     Editor editor;
     editor.window = window;
-    editor.name = Find<QLineEdit>(window, HasPrices(entry) ? "txtProdotto" : "txtTrova");
+    editor.name = Control<QLineEdit>(window, HasPrices(entry) ? "txtProdotto" : "txtTrova");
     if (HasPrices(entry))
-        editor.price = Find<QLineEdit>(window, "txtPrezzo");
-    editor.list = Find<LineList>(window, "lstRecords");
-    editor.add = Find<QPushButton>(window, "btnTrova");
-    editor.remove = Find<QPushButton>(window, "btnElimina");
-    editor.print = Find<QPushButton>(window, "btnStampa");
-    editor.discard = Find<QPushButton>(window, "btnAnnulla");
-    editor.save = Find<QPushButton>(window, "btnChiudi");
+        editor.price = Control<QLineEdit>(window, "txtPrezzo");
+    editor.list = Control<LineList>(window, "lstRecords");
+    editor.add = Control<QPushButton>(window, "btnTrova");
+    editor.remove = Control<QPushButton>(window, "btnElimina");
+    editor.print = Control<QPushButton>(window, "btnStampa");
+    editor.discard = Control<QPushButton>(window, "btnAnnulla");
+    editor.save = Control<QPushButton>(window, "btnChiudi");
     return editor;
 }
 
@@ -147,10 +141,6 @@ void PasteByKeys(QLineEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
-void Click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
 // Adds one item as the user does with the mouse: fields typed, price field
 // left for the add button.
 void AddByMouse(const Editor& editor, const QString& name, const QString& price = QString()) {
@@ -197,8 +187,7 @@ bool Near(const QColor& seen, const QColor& expected) {
 // A frame's own background drawn light steel blue at its top and white at
 // its foot, seen in the margins above and below what it holds.
 void CheckGradientFrame(QWidget* window, const char* name) {
-    QWidget* frame = Find<QWidget>(static_cast<QDialog*>(window), name);
-    QVERIFY(frame);
+    QWidget* frame = Control<QWidget>(window, name);
     const QImage picture = frame->grab().toImage();
     const QColor top = picture.pixelColor(picture.width() / 2, 2);
     const QColor foot = picture.pixelColor(picture.width() / 2, picture.height() - 3);
@@ -358,11 +347,11 @@ void TestListEditors::windowAsOpened() {
         for (const QString& text : texts)
             QVERIFY2(shown.contains(text), qPrintable(u"not shown: "_s + text));
         const bool prices = HasPrices(entry);
-        QCOMPARE(Find<QLabel>(window, prices ? "imgLogo" : "imgIntestazione")->text(),
+        QCOMPARE(Control<QLabel>(window, prices ? "imgLogo" : "imgIntestazione")->text(),
                  entry.BannerText);
-        QCOMPARE(Find<QLabel>(window, prices ? "icoIstruzioni" : "imgIstruzioni")->text(),
+        QCOMPARE(Control<QLabel>(window, prices ? "icoIstruzioni" : "imgIstruzioni")->text(),
                  entry.InstructionText.join(u'\n'));
-        QCOMPARE(Find<QLabel>(window, "lblRigo03")->text(), entry.RemoveHint);
+        QCOMPARE(Control<QLabel>(window, "lblRigo03")->text(), entry.RemoveHint);
 
         QCOMPARE((QStringList{editor.add->text(), editor.remove->text(), editor.print->text(),
                               editor.discard->text(), editor.save->text()}),
@@ -654,7 +643,7 @@ void TestListEditors::keysOfTheFields() {
     QFETCH(QString, composed);
     QFETCH(QString, text);
     TEST_STEP(Drive(EntryNamed(key), [&](Editor& editor) {
-        QLineEdit* target = Find<QLineEdit>(editor.window, qPrintable(field));
+        QLineEdit* target = Control<QLineEdit>(editor.window, field);
         Click(target);
         target->clear();
         Type(target, typed);
@@ -700,7 +689,7 @@ void TestListEditors::lengthLimits() {
     QFETCH(QString, then);
     QFETCH(QString, text);
     TEST_STEP(Drive(EntryNamed(key), [&](Editor& editor) {
-        QLineEdit* target = Find<QLineEdit>(editor.window, qPrintable(field));
+        QLineEdit* target = Control<QLineEdit>(editor.window, field);
         Click(target);
         target->clear();
         Type(target, typed);
@@ -767,7 +756,7 @@ void TestListEditors::droppedText() {
     QFETCH(QString, text);
     QFETCH(QStringList, added);
     TEST_STEP(Drive(EntryNamed(key), [&](Editor& editor) {
-        QLineEdit* target = Find<QLineEdit>(editor.window, qPrintable(field));
+        QLineEdit* target = Control<QLineEdit>(editor.window, field);
         if (target != editor.name)
             Type(editor.name, u"Margherita"_s);
         Type(target, typed);
@@ -835,7 +824,7 @@ void TestListEditors::escapeAndEnterLeaveWindowOpen() {
         const QList<int> selected = SelectedRows(editor.list);
         QCOMPARE(selected.size(), 1);
 
-        QWidget* target = Find<QWidget>(editor.window, qPrintable(focus));
+        QWidget* target = Control<QWidget>(editor.window, focus);
         target->setFocus(Qt::TabFocusReason);
         QCOMPARE(FocusName(editor.window), focus);
         QTest::keyClick(target, Qt::Key(pressed), Qt::KeyboardModifiers(modifiers));

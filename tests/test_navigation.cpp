@@ -1,4 +1,5 @@
 // Start-up and the walk between the kept windows, driven through the controls.
+#include "Controls.h"
 #include "ShellFixture.h"
 
 #include "access/Password.h"
@@ -21,13 +22,8 @@
 
 namespace {
 
-// Clicks a control of a window; a missing control fails the test at the
-// TEST_STEP around the click.
-void Click(QWidget* window, const char* name) {
-    auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
-    QVERIFY2(control, name);
-    QTest::mouseClick(control, Qt::LeftButton);
-}
+// The start window and the menus are clicked on pictures and link texts as
+// well as on buttons: every click here finds its control as a QWidget.
 
 QStringList VisibleWindows() {
     QStringList names;
@@ -40,7 +36,7 @@ QStringList VisibleWindows() {
 void EnterProgram(QWidget* password) {
     auto* field = password->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
     QTest::keyClicks(field, QStringLiteral("bruschettavolo"));
-    Click(password, "cmdOK");
+    Click<QWidget>(password, "cmdOK");
 }
 
 const QStringList KeptOrder = {
@@ -141,7 +137,7 @@ private slots:
         } else {
             auto* field = password->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
             QTest::keyClicks(field, QStringLiteral("bruschettavolo"));
-            TEST_STEP(Click(password, reach.toLatin1()));
+            TEST_STEP(Click<QWidget>(password, reach));
         }
         QCOMPARE(watch.created(), KeptOrder);
         QCOMPARE(VisibleWindows(), QStringList{shown});
@@ -213,19 +209,18 @@ private slots:
         TEST_STEP(EnterProgram(Kept().Password));
         QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
 
-        TEST_STEP(Click(Kept().Avvio, entry.toLatin1()));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, entry));
         QCOMPARE(VisibleWindows(), QStringList{menu});
         auto* menuWindow = static_cast<SectionMenu*>(
             menu == u"TfrmMenuListini" ? static_cast<QWidget*>(Kept().MenuListini)
                                        : static_cast<QWidget*>(Kept().MenuOrdinazioni));
         QCOMPARE(menuWindow->closeTarget(), CloseTarget::Start);
-        QCOMPARE(menuWindow->findChild<QLabel*>(QStringLiteral("lblMemory"))->text(),
-                 QStringLiteral("avvio"));
+        QCOMPARE(LabelText(menuWindow, QStringLiteral("lblMemory")), QStringLiteral("avvio"));
 
         if (leave == u"close")
             menuWindow->close();
         else
-            TEST_STEP(Click(menuWindow, leave.toLatin1()));
+            TEST_STEP(Click<QWidget>(menuWindow, leave));
         QCOMPARE(VisibleWindows(), QStringList{landing});
         QCOMPARE(shell.programEnds, 0);
     }
@@ -234,8 +229,8 @@ private slots:
         ShellFixture shell;
         TEST_STEP(EnterProgram(Kept().Password));
         for (const char* choice : {"btnCrea", "btnApri"}) {
-            TEST_STEP(Click(Kept().Avvio, "imgContoCliente"));
-            TEST_STEP(Click(Kept().MenuOrdinazioni, choice));
+            TEST_STEP(Click<QWidget>(Kept().Avvio, "imgContoCliente"));
+            TEST_STEP(Click<QWidget>(Kept().MenuOrdinazioni, choice));
             QWidget* target = choice == QByteArray("btnCrea")
                                   ? static_cast<QWidget*>(Kept().Ordinazioni)
                                   : static_cast<QWidget*>(Kept().ApriOrdinazioni);
@@ -244,16 +239,16 @@ private slots:
             QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("TfrmAvvio")});
         }
         // The marker is "avvio" again each time the menu is shown.
-        TEST_STEP(Click(Kept().Avvio, "imgContoCliente"));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, "imgContoCliente"));
         QCOMPARE(Kept().MenuOrdinazioni->closeTarget(), CloseTarget::Start);
-        QCOMPARE(Kept().MenuOrdinazioni->findChild<QLabel*>(QStringLiteral("lblMemory"))->text(),
+        QCOMPARE(LabelText(Kept().MenuOrdinazioni, QStringLiteral("lblMemory")),
                  QStringLiteral("avvio"));
     }
 
     void startWindowEndsTheProgram() {
         ShellFixture shell;
         TEST_STEP(EnterProgram(Kept().Password));
-        TEST_STEP(Click(Kept().Avvio, "imgEsci"));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, "imgEsci"));
         QCOMPARE(shell.programEnds, 1);
         Kept().Avvio->close();
         QCOMPARE(shell.programEnds, 2);
@@ -261,20 +256,20 @@ private slots:
 
     void passwordWindowEsciEndsTheProgram() {
         ShellFixture shell;
-        TEST_STEP(Click(Kept().Password, "cmdEsci"));
+        TEST_STEP(Click<QWidget>(Kept().Password, "cmdEsci"));
         QCOMPARE(shell.programEnds, 1);
     }
 
     void categoryPictureAndCaptionOpenTheSameEditor() {
         ShellFixture shell;
         TEST_STEP(EnterProgram(Kept().Password));
-        TEST_STEP(Click(Kept().Avvio, "imgListinoPrezzi"));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, "imgListinoPrezzi"));
         for (const CatalogueEntry& entry : CategoryEntries()) {
-            TEST_STEP(Click(Kept().MenuListini, entry.MenuControls[0].toLatin1()));
-            TEST_STEP(Click(Kept().MenuListini, entry.MenuControls[1].toLatin1()));
+            TEST_STEP(Click<QWidget>(Kept().MenuListini, entry.MenuControls[0]));
+            TEST_STEP(Click<QWidget>(Kept().MenuListini, entry.MenuControls[1]));
         }
-        TEST_STEP(Click(Kept().MenuListini, "lnkTavoli"));
-        TEST_STEP(Click(Kept().MenuListini, "imgTavoli"));
+        TEST_STEP(Click<QWidget>(Kept().MenuListini, "lnkTavoli"));
+        TEST_STEP(Click<QWidget>(Kept().MenuListini, "imgTavoli"));
 
         QStringList expected;
         for (const CatalogueEntry& entry : CategoryEntries())
@@ -322,18 +317,18 @@ private slots:
         QWidget* opener = window == 0   ? static_cast<QWidget*>(Kept().Avvio)
                           : window == 1 ? static_cast<QWidget*>(Kept().MenuListini)
                                         : static_cast<QWidget*>(Kept().MenuOrdinazioni);
-        TEST_STEP(Click(opener, "imgGuida"));
+        TEST_STEP(Click<QWidget>(opener, "imgGuida"));
         QCOMPARE(shell.dialogs, QStringList{QStringLiteral("TfrmGuida")});
         QCOMPARE(shownTitle, title);
     }
 
     void startWindowOpensInformationCreditsAndSite() {
         ShellFixture shell;
-        TEST_STEP(Click(Kept().Avvio, "imgInfo"));
-        TEST_STEP(Click(Kept().Avvio, "imgCrediti"));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, "imgInfo"));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, "imgCrediti"));
         QCOMPARE(shell.dialogs,
                  (QStringList{QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
-        TEST_STEP(Click(Kept().Avvio, "imgSito"));
+        TEST_STEP(Click<QWidget>(Kept().Avvio, "imgSito"));
         QCOMPARE(shell.opened, QStringList{MakerWebSite});
     }
 };

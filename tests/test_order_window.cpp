@@ -16,6 +16,7 @@
 #include "tickets/OrderLine.h"
 #include "tickets/TicketTexts.h"
 
+#include "Controls.h"
 #include "FileSizeLimit.h"
 #include "ListRows.h"
 #include "Seams.h"
@@ -82,17 +83,6 @@ QVector<QString> TextsOf(const QVector<ReportPage>& pages, const QString& object
             if (text.object == object)
                 texts.append(text.text);
     return texts;
-}
-
-void Click(QWidget* window, const QString& control) {
-    auto* button = window->findChild<QAbstractButton*>(control);
-    QVERIFY2(button, qPrintable(control));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QString FieldText(QWidget* window, const QString& field) {
-    auto* edit = window->findChild<QLineEdit*>(field);
-    return edit ? edit->text() : u"<no %1>"_s.arg(field);
 }
 
 // In an import dialog: a click on the entry that begins with `text`.

@@ -1,4 +1,5 @@
 // The access check and the change of password, driven through the controls.
+#include "Controls.h"
 #include "ShellFixture.h"
 
 #include "access/CambiaPassword.h"
@@ -28,20 +29,12 @@ const QString NotConfirmed = QStringLiteral(
     "reinserire entrambi i valori.");
 const QString Changed = QStringLiteral("Modifica della password completata con successo.");
 
-QLineEdit* Field(QWidget* window, const char* name) {
-    return window->findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-QPushButton* Button(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
 // Types into the password window and presses OK.
 void TryPassword(const QString& typed) {
-    QLineEdit* field = Field(Kept().Password, "txtPassword");
+    QLineEdit* field = Control<QLineEdit>(Kept().Password, "txtPassword");
     field->clear();
     QTest::keyClicks(field, typed);
-    QTest::mouseClick(Button(Kept().Password, "cmdOK"), Qt::LeftButton);
+    Click(Control<QPushButton>(Kept().Password, "cmdOK"));
 }
 
 void FillChange(const QString& oldPassword, const QString& newPassword, const QString& confirm) {
@@ -49,14 +42,14 @@ void FillChange(const QString& oldPassword, const QString& newPassword, const QS
     for (auto [name, text] :
          {std::pair{"txtPasswordOld", oldPassword}, std::pair{"txtPasswordNew", newPassword},
           std::pair{"txtConferma", confirm}}) {
-        Field(w, name)->clear();
+        Control<QLineEdit>(w, name)->clear();
         // Characters the test keyboard cannot type arrive as pasted text.
         if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-            QTest::keyClicks(Field(w, name), text);
+            QTest::keyClicks(Control<QLineEdit>(w, name), text);
         else
-            Field(w, name)->insert(text);
+            Control<QLineEdit>(w, name)->insert(text);
     }
-    QTest::mouseClick(Button(w, "cmdOK"), Qt::LeftButton);
+    Click(Control<QPushButton>(w, "cmdOK"));
 }
 
 QStringList Texts(const QVector<RecordedMessage>& messages) {
@@ -94,8 +87,9 @@ private slots:
 
     void enterChecksTheTypedPassword() {
         ShellFixture shell;
-        QTest::keyClicks(Field(Kept().Password, "txtPassword"), QStringLiteral("bruschettavolo"));
-        QTest::keyClick(Field(Kept().Password, "txtPassword"), Qt::Key_Return);
+        QTest::keyClicks(Control<QLineEdit>(Kept().Password, "txtPassword"),
+                         QStringLiteral("bruschettavolo"));
+        QTest::keyClick(Control<QLineEdit>(Kept().Password, "txtPassword"), Qt::Key_Return);
         QVERIFY(Kept().Avvio->isVisible());
     }
 
@@ -103,15 +97,15 @@ private slots:
         ShellFixture shell;
         TryPassword(QStringLiteral("margherita"));
         QCOMPARE(Texts(shell.messages), QStringList{WrongPassword});
-        QVERIFY(Field(Kept().Password, "txtPassword")->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(Kept().Password, "txtPassword")->text().isEmpty());
         QVERIFY(Kept().Password->isVisible());
         QVERIFY(!Kept().Avvio->isVisible());
     }
 
     void blankFieldKeepsOkDisabledAndEnterDoesNothing() {
         ShellFixture shell;
-        QLineEdit* field = Field(Kept().Password, "txtPassword");
-        QPushButton* ok = Button(Kept().Password, "cmdOK");
+        QLineEdit* field = Control<QLineEdit>(Kept().Password, "txtPassword");
+        QPushButton* ok = Control<QPushButton>(Kept().Password, "cmdOK");
         QVERIFY(!ok->isEnabled());
         QTest::keyClicks(field, QStringLiteral("   "));
         QVERIFY(!ok->isEnabled());
@@ -139,7 +133,8 @@ private slots:
         QCOMPARE(Texts(shell.messages), QStringList{message});
         QVERIFY(!Kept().Avvio->isVisible());
         // A read failure leaves the typed text in place; a wrong password empties it.
-        QCOMPARE(Field(Kept().Password, "txtPassword")->text().isEmpty(), message == WrongPassword);
+        QCOMPARE(Control<QLineEdit>(Kept().Password, "txtPassword")->text().isEmpty(),
+                 message == WrongPassword);
     }
 
     void missingStoreAcceptsNothing() {
@@ -153,25 +148,26 @@ private slots:
 
     void changeOfPasswordWalksThroughItsRefusals() {
         ShellFixture shell;
-        QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
+        Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
         QWidget* change = Kept().CambiaPassword;
         QVERIFY(change->isVisible());
         QVERIFY(!Kept().Password->isVisible());
-        QVERIFY(!Button(change, "cmdOK")->isEnabled());
+        QVERIFY(!Control<QPushButton>(change, "cmdOK")->isEnabled());
 
         FillChange(QStringLiteral("focaccia"), QStringLiteral("Tiramisu"),
                    QStringLiteral("Tiramisu"));
         QCOMPARE(Texts(shell.messages).last(), WrongOld);
-        QVERIFY(Field(change, "txtPasswordOld")->text().isEmpty());
-        QCOMPARE(Field(change, "txtPasswordNew")->text(), QStringLiteral("Tiramisu"));
+        QVERIFY(Control<QLineEdit>(change, "txtPasswordOld")->text().isEmpty());
+        QCOMPARE(Control<QLineEdit>(change, "txtPasswordNew")->text(), QStringLiteral("Tiramisu"));
 
         // Differing only in letter case is still not a confirmation.
         FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"),
                    QStringLiteral("tiramisu"));
         QCOMPARE(Texts(shell.messages).last(), NotConfirmed);
-        QVERIFY(Field(change, "txtPasswordNew")->text().isEmpty());
-        QVERIFY(Field(change, "txtConferma")->text().isEmpty());
-        QCOMPARE(Field(change, "txtPasswordOld")->text(), QStringLiteral("bruschettavolo"));
+        QVERIFY(Control<QLineEdit>(change, "txtPasswordNew")->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(change, "txtConferma")->text().isEmpty());
+        QCOMPARE(Control<QLineEdit>(change, "txtPasswordOld")->text(),
+                 QStringLiteral("bruschettavolo"));
 
         // A password the store cannot keep whole is refused.
         FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("caffè€"),
@@ -183,7 +179,7 @@ private slots:
         QCOMPARE(Texts(shell.messages).last(), Changed);
         QVERIFY(!change->isVisible());
         QVERIFY(Kept().Password->isVisible());
-        QVERIFY(Field(Kept().Password, "txtPassword")->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(Kept().Password, "txtPassword")->text().isEmpty());
 
         shell.messages.clear();
         TryPassword(QStringLiteral("bruschettavolo"));
@@ -195,32 +191,33 @@ private slots:
     void unwritableStoreKeepsTheOldPassword() {
         ShellFixture shell;
         QFile::setPermissions(PasswordStorePath(), QFile::ReadOwner | QFile::ReadGroup);
-        QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
+        Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
         FillChange(QStringLiteral("bruschettavolo"), QStringLiteral("Tiramisu"),
                    QStringLiteral("Tiramisu"));
         QCOMPARE(Texts(shell.messages), QStringList{ChangeFailure});
         QVERIFY2(Kept().CambiaPassword->isVisible(), "the change window must stay open");
-        QCOMPARE(Field(Kept().CambiaPassword, "txtPasswordNew")->text(),
+        QCOMPARE(Control<QLineEdit>(Kept().CambiaPassword, "txtPasswordNew")->text(),
                  QStringLiteral("Tiramisu"));
         QCOMPARE(CheckPassword(QStringLiteral("bruschettavolo")), PasswordCheck::Accepted);
     }
 
     void enterWalksTheChangeFieldsAndNeverPressesOk() {
         ShellFixture shell;
-        QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
+        Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
         QWidget* change = Kept().CambiaPassword;
         QApplication::setActiveWindow(change);
         FillChange(QString(), QString(), QString());
-        QTest::keyClicks(Field(change, "txtPasswordOld"), QStringLiteral("bruschettavolo"));
-        QTest::keyClicks(Field(change, "txtPasswordNew"), QStringLiteral("nuova"));
-        QTest::keyClicks(Field(change, "txtConferma"), QStringLiteral("nuova"));
-        Field(change, "txtPasswordOld")->setFocus();
-        QTest::keyClick(Field(change, "txtPasswordOld"), Qt::Key_Return);
-        QVERIFY(Field(change, "txtPasswordNew")->hasFocus());
-        QTest::keyClick(Field(change, "txtPasswordNew"), Qt::Key_Return);
-        QVERIFY(Field(change, "txtConferma")->hasFocus());
-        QTest::keyClick(Field(change, "txtConferma"), Qt::Key_Return);
-        QVERIFY(Field(change, "txtPasswordOld")->hasFocus());
+        QTest::keyClicks(Control<QLineEdit>(change, "txtPasswordOld"),
+                         QStringLiteral("bruschettavolo"));
+        QTest::keyClicks(Control<QLineEdit>(change, "txtPasswordNew"), QStringLiteral("nuova"));
+        QTest::keyClicks(Control<QLineEdit>(change, "txtConferma"), QStringLiteral("nuova"));
+        Control<QLineEdit>(change, "txtPasswordOld")->setFocus();
+        QTest::keyClick(Control<QLineEdit>(change, "txtPasswordOld"), Qt::Key_Return);
+        QVERIFY(Control<QLineEdit>(change, "txtPasswordNew")->hasFocus());
+        QTest::keyClick(Control<QLineEdit>(change, "txtPasswordNew"), Qt::Key_Return);
+        QVERIFY(Control<QLineEdit>(change, "txtConferma")->hasFocus());
+        QTest::keyClick(Control<QLineEdit>(change, "txtConferma"), Qt::Key_Return);
+        QVERIFY(Control<QLineEdit>(change, "txtPasswordOld")->hasFocus());
         QVERIFY(shell.messages.isEmpty());
         QCOMPARE(CheckPassword(QStringLiteral("bruschettavolo")), PasswordCheck::Accepted);
     }
@@ -246,11 +243,11 @@ private slots:
         QFETCH(QString, shownAfter);
         ShellFixture shell;
         if (inChangeWindow)
-            QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
+            Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
         QWidget* window =
             inChangeWindow ? static_cast<QWidget*>(Kept().CambiaPassword) : Kept().Password;
         QApplication::setActiveWindow(window);
-        QPushButton* focused = Button(window, qPrintable(button));
+        QPushButton* focused = Control<QPushButton>(window, button);
         focused->setFocus();
         QVERIFY(focused->hasFocus());
 
@@ -270,8 +267,8 @@ private slots:
     void enterInThePasswordFieldPressesNoOtherButton() {
         ShellFixture shell;
         QApplication::setActiveWindow(Kept().Password);
-        QLineEdit* field = Field(Kept().Password, "txtPassword");
-        Button(Kept().Password, "cmdEsci")->setFocus();
+        QLineEdit* field = Control<QLineEdit>(Kept().Password, "txtPassword");
+        Control<QPushButton>(Kept().Password, "cmdEsci")->setFocus();
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(shell.programEnds, 0);
@@ -286,31 +283,32 @@ private slots:
 
     void focusHighlightFollowsTheFocus() {
         ShellFixture shell;
-        QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
+        Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
         QWidget* change = Kept().CambiaPassword;
         QApplication::setActiveWindow(change);
         auto* oldFrame = change->findChild<QWidget*>(QStringLiteral("effPasswordOld"));
         auto* newFrame = change->findChild<QWidget*>(QStringLiteral("effPasswordNew"));
         QVERIFY(oldFrame && newFrame);
-        Field(change, "txtPasswordOld")->setFocus();
+        Control<QLineEdit>(change, "txtPasswordOld")->setFocus();
         QVERIFY(oldFrame->isVisible());
         QVERIFY(!newFrame->isVisible());
-        Field(change, "txtPasswordNew")->setFocus();
+        Control<QLineEdit>(change, "txtPasswordNew")->setFocus();
         QVERIFY(!oldFrame->isVisible());
         QVERIFY(newFrame->isVisible());
     }
 
     void closingTheChangeWindowGoesBackToAnEmptyPasswordField() {
         ShellFixture shell;
-        QTest::keyClicks(Field(Kept().Password, "txtPassword"), QStringLiteral("abc"));
-        QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
-        QTest::keyClicks(Field(Kept().CambiaPassword, "txtPasswordOld"), QStringLiteral("x"));
-        QTest::mouseClick(Button(Kept().CambiaPassword, "cmdEsci"), Qt::LeftButton);
+        QTest::keyClicks(Control<QLineEdit>(Kept().Password, "txtPassword"), QStringLiteral("abc"));
+        Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
+        QTest::keyClicks(Control<QLineEdit>(Kept().CambiaPassword, "txtPasswordOld"),
+                         QStringLiteral("x"));
+        Click(Control<QPushButton>(Kept().CambiaPassword, "cmdEsci"));
         QVERIFY(Kept().Password->isVisible());
-        QVERIFY(Field(Kept().Password, "txtPassword")->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(Kept().Password, "txtPassword")->text().isEmpty());
         // Shown again, the change window starts empty.
-        QTest::mouseClick(Button(Kept().Password, "btnCambiaPassword"), Qt::LeftButton);
-        QVERIFY(Field(Kept().CambiaPassword, "txtPasswordOld")->text().isEmpty());
+        Click(Control<QPushButton>(Kept().Password, "btnCambiaPassword"));
+        QVERIFY(Control<QLineEdit>(Kept().CambiaPassword, "txtPasswordOld")->text().isEmpty());
     }
 };
 

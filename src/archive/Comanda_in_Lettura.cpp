@@ -6,7 +6,6 @@
 #include "tickets/Ticket.h"
 #include "widgets/Controls.h"
 #include "widgets/InfoBar.h"
-#include "widgets/KeptWindow.h"
 #include "widgets/LineList.h"
 #include "widgets/LineModel.h"
 #include "widgets/MessageBoxes.h"
@@ -19,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -47,16 +45,9 @@ QPushButton* Button(const QString& name, const QString& text, const QString& ico
 } // namespace
 
 TfrmComanda_in_Lettura::TfrmComanda_in_Lettura(QWidget* owner)
-    : FixedDialog(u"TfrmComanda_in_Lettura"_s, u" Orbisala - Visualizzazione comande in archivio"_s,
-                  KeptWindow::WorkingSize, owner),
+    : MaximisedDialog(u"TfrmComanda_in_Lettura"_s,
+                      u" Orbisala - Visualizzazione comande in archivio"_s, owner),
       m_report(TicketReportName) {
-    // A working window rather than a small dialog: resizable, with the
-    // title-bar buttons, opening maximised.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWindowState(Qt::WindowMaximized);
     setModal(true);
 
     lblNome = new QLabel(u"Comanda"_s, this);
@@ -129,14 +120,6 @@ void TfrmComanda_in_Lettura::setFile(const QByteArray& nativePath) {
 
 void TfrmComanda_in_Lettura::setHeading(const QString& heading) {
     lblNome->setText(heading);
-}
-
-void TfrmComanda_in_Lettura::showEvent(QShowEvent* event) {
-    FixedDialog::showEvent(event);
-    // The base centres each dialog as it shows, which moves a maximised
-    // window out of its state: the viewer opens maximised all the same.
-    if (!event->spontaneous())
-        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TfrmComanda_in_Lettura::FormShow() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/ReportLayout.h"
-#include "widgets/FixedDialog.h"
+#include "widgets/MaximisedDialog.h"
 
 #include <QByteArray>
 
@@ -15,7 +15,7 @@ class Ticket;
 // The read-only viewer of one archived ticket: its lines as saved, the total
 // on request and a printout. It reads the file once, when it is shown, and
 // never writes it.
-class TfrmComanda_in_Lettura : public FixedDialog {
+class TfrmComanda_in_Lettura : public MaximisedDialog {
     Q_OBJECT
 
 public:
@@ -34,7 +34,6 @@ private slots:
 
 protected:
     void FormShow() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // The ticket shown: the list's lines.

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "catalogue/PriceListDocument.h"
-#include "widgets/FixedDialog.h"
+#include "widgets/CatalogueDialog.h"
 
 #include <optional>
 
-class LineList;
 class QPushButton;
-class QVBoxLayout;
 
 // What the item and table import designs share: the entry's import class and
 // title, the banner with the entry's import words over an instruction line,
 // the entry's list read afresh from its file at every showing and kept in
-// ListOrder, and the "Importa dati" and "Chiudi" buttons. The list file is
-// only read, through the list document, never written.
-class ImportDialog : public FixedDialog {
+// ListOrder, and the "Importa dati" and "Chiudi" buttons, the only ways out
+// of it. The list file is only read, through the list document, never
+// written.
+class ImportDialog : public CatalogueDialog {
     Q_OBJECT
 
 public:
@@ -30,9 +29,6 @@ protected:
     ImportDialog(const CatalogueEntry& entry, const QString& instruction, int itemWidth,
                  QWidget* owner);
 
-    // The fields of a design go between the list and the buttons.
-    void setFieldsArea(QWidget* area);
-
     // The text of the selected entry, if an entry is selected (a blank line
     // of the file is an entry with an empty text).
     std::optional<QString> selectedText() const;
@@ -42,12 +38,10 @@ protected:
     void FormShow() override;
     void FormClose() override;
 
-    LineList* lstRecords;
     QPushButton* btnImporta;
     QPushButton* btnChiudi;
 
 private:
     PriceListDocument m_document;
     int m_itemWidth;
-    QVBoxLayout* m_page;
 };

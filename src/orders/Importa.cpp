@@ -8,7 +8,6 @@
 #include "widgets/MessageBoxes.h"
 #include "widgets/ModalDialogs.h"
 #include "widgets/PictureButton.h"
-#include "widgets/Theme.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -54,8 +53,6 @@ std::optional<int> Quantity(const QString& text) {
 TfrmImporta::TfrmImporta(const CatalogueEntry& entry, AppendOrderLine appendLine, QWidget* owner)
     : ImportDialog(entry, Instruction, ItemWidth, owner), m_appendLine(std::move(appendLine)) {
     auto* shpSfondo = new QFrame(this);
-    shpSfondo->setObjectName(u"shpSfondo"_s);
-    Theme::ApplyLook(shpSfondo, Theme::Look::WhitePanel);
 
     btnMinus = new PictureButton(u"btnMinus"_s, u"meno"_s, QString(), PictureButton::Look::Flat,
                                  shpSfondo);

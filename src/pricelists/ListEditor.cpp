@@ -2,19 +2,16 @@
 
 #include "catalogue/ListWindowTexts.h"
 #include "output/PrintSummary.h"
-#include "widgets/Banner.h"
 #include "widgets/Controls.h"
 #include "widgets/LineList.h"
 #include "widgets/LineModel.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/Theme.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -24,9 +21,6 @@ const QString NothingSelectedWarning =
     u"Attenzione: selezionare dall'elenco la voce che si vuole eliminare prima di premere il "
     u"pulsante di cancellazione."_s;
 
-constexpr QSize ClientSize(862, 560);
-constexpr QSize ContainerSize(833, 529);
-constexpr QSize BannerSize(817, 53);
 constexpr QSize ListSize(801, 273);
 // The width every line of the list takes after loading.
 constexpr int ItemWidth = 750;
@@ -41,38 +35,20 @@ QPushButton* FootButton(const QString& name, const QString& text, const QString&
 } // namespace
 
 ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidget* owner)
-    : FixedDialog(entry.EditorClass, entry.EditorTitle, ClientSize, owner), m_document(entry),
-      m_report(design.reportName), m_saveFailedMessage(design.saveFailedMessage) {
-    setModal(true);
-    // Unsaved lines are lost on closing: only "Salva e chiudi" and "Chiudi
-    // senza salvare" leave the window.
-    setLeftByOwnButtonsOnly();
-
-    auto* panContainer = new QWidget(this);
-    panContainer->setObjectName(u"panContainer"_s);
-    panContainer->setFixedSize(ContainerSize);
-
-    auto* banner = new Banner(design.bannerName, entry.BannerText, 18, panContainer);
-    banner->setFixedSize(BannerSize);
-    QLabel* instructions =
-        InstructionLine(design.instructionName, entry.InstructionText.join(u'\n'), panContainer);
-    instructions->setFont(Theme::Verdana(8));
-    instructions->setFixedWidth(BannerSize.width());
-
-    auto* shpLista = new QFrame(panContainer);
-    shpLista->setObjectName(u"shpLista"_s);
-    Theme::ApplyLook(shpLista, Theme::Look::GradientPanel);
-    lstRecords = new LineList(u"lstRecords"_s, shpLista);
+    : CatalogueDialog(entry.EditorClass, entry.EditorTitle,
+                      {design.bannerName, entry.BannerText, design.instructionName,
+                       entry.InstructionText.join(u'\n'), Theme::Verdana(8),
+                       Theme::Look::GradientPanel, QMargins(16, 8, 16, 6), 5, false,
+                       FieldsPlace::AboveList},
+                      owner),
+      m_document(entry), m_report(design.reportName),
+      m_saveFailedMessage(design.saveFailedMessage) {
     lstRecords->setFixedSize(ListSize);
-    auto* lblRigo03 = new QLabel(entry.RemoveHint, shpLista);
+    auto* lblRigo03 = new QLabel(entry.RemoveHint, lstRecords->parentWidget());
     lblRigo03->setObjectName(u"lblRigo03"_s);
     lblRigo03->setFont(Theme::Verdana(9));
     Theme::SetTextColour(lblRigo03, Theme::Crimson);
-    auto* listColumn = new QVBoxLayout(shpLista);
-    listColumn->setContentsMargins(16, 8, 16, 6);
-    listColumn->setSpacing(4);
-    listColumn->addWidget(lstRecords);
-    listColumn->addWidget(lblRigo03);
+    addUnderList(lblRigo03);
 
     btnTrova = WindowButton(u"btnTrova"_s, u"Aggiungi all'elenco"_s, QString(), ButtonLook::Primary,
                             10, this, QFont::Normal);
@@ -88,31 +64,13 @@ ListEditor::ListEditor(const CatalogueEntry& entry, const Design& design, QWidge
     foot->setSpacing(6);
     for (QPushButton* button : {btnElimina, btnStampa, btnAnnulla, btnChiudi})
         foot->addWidget(button, 1);
-
-    m_page = new QVBoxLayout(panContainer);
-    m_page->setContentsMargins(0, 0, 0, 0);
-    m_page->setSpacing(5);
-    m_page->addWidget(banner, 0, Qt::AlignHCenter);
-    m_page->addWidget(instructions, 0, Qt::AlignHCenter);
-    m_page->addWidget(shpLista);
-    m_page->addStretch(1);
-    m_page->addLayout(foot);
-
-    auto* window = new QVBoxLayout(this);
-    window->setContentsMargins(0, 0, 0, 0);
-    window->addWidget(panContainer, 0, Qt::AlignCenter);
+    setFoot(foot);
 
     connect(btnTrova, &QPushButton::clicked, this, [this] { btnTrovaClick(); });
     connect(btnElimina, &QPushButton::clicked, this, &ListEditor::btnEliminaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ListEditor::btnStampaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &ListEditor::btnAnnullaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &ListEditor::btnChiudiClick);
-}
-
-void ListEditor::setFieldsArea(QFrame* shpSfondo) {
-    shpSfondo->setObjectName(u"shpSfondo"_s);
-    Theme::ApplyLook(shpSfondo, Theme::Look::GradientPanel);
-    m_page->insertWidget(2, shpSfondo);
 }
 
 bool ListEditor::readList() {

@@ -4,20 +4,18 @@
 #include "catalogue/KeyFilters.h"
 #include "catalogue/PriceListDocument.h"
 #include "output/ReportLayout.h"
-#include "widgets/FixedDialog.h"
+#include "widgets/CatalogueDialog.h"
 
-class QFrame;
 class QInputMethodEvent;
-class QLabel;
-class LineList;
 class QPushButton;
-class QVBoxLayout;
 
 // What the two editor designs share: the window, the banner and instruction
 // pictures with the entry's words, the list kept in ListOrder with its hint,
 // the add button, and deleting, printing, saving and closing. The list file
-// is read when the window is shown and written only by "Salva e chiudi".
-class ListEditor : public FixedDialog {
+// is read when the window is shown and written only by "Salva e chiudi";
+// unsaved lines are lost on closing, which only "Salva e chiudi" and "Chiudi
+// senza salvare" do.
+class ListEditor : public CatalogueDialog {
     Q_OBJECT
 
 public:
@@ -42,10 +40,6 @@ protected:
 
     ListEditor(const CatalogueEntry& entry, const Design& design, QWidget* owner);
 
-    // The fields of the design go between the instruction picture and the
-    // list, inside the frame `shpSfondo`.
-    void setFieldsArea(QFrame* shpSfondo);
-
     // FormShow in two steps: read the file (false: it could not be read, and
     // the window stays as created), then show what was read.
     bool readList();
@@ -67,7 +61,6 @@ protected:
     using KeyRule = KeyDecision (*)(int keyCode, QChar character);
     static void dropRefusedCharacters(QInputMethodEvent* input, KeyRule rule);
 
-    LineList* lstRecords;
     QPushButton* btnTrova;
     QPushButton* btnAnnulla;
     QPushButton* btnElimina;
@@ -78,5 +71,4 @@ private:
     PriceListDocument m_document;
     ReportLayout m_report;
     QString m_saveFailedMessage;
-    QVBoxLayout* m_page;
 };
