@@ -406,7 +406,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    LoadQtItalian();
+    // A picture of the windows shows Qt's own texts in Italian, as the program does.
+    if (!LoadQtItalian()) {
+        std::fprintf(stderr, "Qt's Italian translation is missing (qt6-translations-l10n)\n");
+        return 1;
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: screenshot <class name>|all <file.png>|<folder>\n");
         return 2;

@@ -105,8 +105,11 @@ void PrepareProcess() {
 }
 
 void StartProgram() {
-    // Qt's own dialogs, menus and buttons speak Italian as the windows do.
-    LoadQtItalian();
+    // Qt's own dialogs, menus and buttons speak Italian as the windows do;
+    // without the translation they speak English, and the log says why.
+    if (!LoadQtItalian())
+        qWarning("Qt's Italian translation (qtbase_it.qm, package qt6-translations-l10n) is "
+                 "missing: the print dialog and the fields' menus speak English");
     // Windows are only hidden when they close; the program ends only through
     // the start window or the password window.
     QApplication::setQuitOnLastWindowClosed(false);

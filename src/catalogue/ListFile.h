@@ -10,7 +10,7 @@
 
 // The lines of the file, each trimmed, in file order; the lines stay as they
 // were unless read. A link to the file is followed.
-SharedRead ReadListLines(const QString& path, QStringList* lines);
+[[nodiscard]] SharedRead ReadListLines(const QString& path, QStringList* lines);
 
 // The same, giving the lines; fails (SharedReadError) when the file is
 // missing, cannot be read or is too large.

@@ -23,7 +23,7 @@
 // also logged as a warning.
 Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-enum class [[nodiscard]] CreateOutcome {
+enum class CreateOutcome {
     Created,
     NameTaken, // a file of that name is there already: nothing was written
     Failed
@@ -32,12 +32,12 @@ enum class [[nodiscard]] CreateOutcome {
 // Puts the content under a name that no file has yet, never replacing one
 // another station may have created a moment before. The reason of a failure
 // goes to *error (logged as a warning) when given.
-CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes,
-                                   QString* error = nullptr);
+[[nodiscard]] CreateOutcome CreateFileAtomically(const QString& path, const QByteArray& bytes,
+                                                 QString* error = nullptr);
 
 // Deletes the file (its path in the file system's bytes) and syncs its
 // folder. False when it could not be deleted.
-bool RemoveFileDurably(const QByteArray& nativePath);
+[[nodiscard]] bool RemoveFileDurably(const QByteArray& nativePath);
 
 // A temporary file a save left behind when it was killed: its name, as the
 // saves give it. Such files are never data.

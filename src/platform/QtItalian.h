@@ -5,4 +5,4 @@
 // Qt's Italian translation (qtbase_it.qm from Qt's translations folder) on the
 // running application, once. Returns false when the translation is not there
 // (Debian package qt6-translations-l10n); Qt then speaks English.
-bool LoadQtItalian();
+[[nodiscard]] bool LoadQtItalian();

@@ -18,7 +18,7 @@
 // missing, and saves an empty or cut list over the real one, because it
 // looked at the wrong moment.
 
-enum class [[nodiscard]] SharedRead {
+enum class SharedRead {
     Read,
     Missing,  // no such file, or not a regular file (a link where links are refused)
     Failed,   // there, but it could not be read
@@ -49,8 +49,10 @@ constexpr qint64 MaxTicketFileBytes = 4 * 1024 * 1024;
 constexpr qint64 MaxSettingsFileBytes = 1024 * 1024;
 
 // The path in the file system's own bytes, as a listing gives a name.
-SharedRead ReadSharedFile(const QByteArray& nativePath, QByteArray* bytes, const ReadRules& rules);
-SharedRead ReadSharedFile(const QString& path, QByteArray* bytes, const ReadRules& rules);
+[[nodiscard]] SharedRead ReadSharedFile(const QByteArray& nativePath, QByteArray* bytes,
+                                        const ReadRules& rules);
+[[nodiscard]] SharedRead ReadSharedFile(const QString& path, QByteArray* bytes,
+                                        const ReadRules& rules);
 
 // Why a read that gave anything but SharedRead::Read has no content, as a
 // text: "The file is missing", "The file cannot be read", "The file is too

@@ -32,8 +32,8 @@ QStringList SplitTextLines(const QString& text, LineTrim trim = LineTrim::Keep);
 // Reads, decodes and splits a file of the shared folder (ReadSharedFile),
 // the path in the file system's bytes; the lines stay as they were unless
 // read.
-SharedRead ReadTextFileLines(const QByteArray& nativePath, QStringList* lines,
-                             const ReadRules& rules);
+[[nodiscard]] SharedRead ReadTextFileLines(const QByteArray& nativePath, QStringList* lines,
+                                           const ReadRules& rules);
 
 // The same for a path as text, giving the lines. Fails (SharedReadError)
 // when the file is missing, is not a regular file, cannot be read or is

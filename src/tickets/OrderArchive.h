@@ -40,14 +40,14 @@ QByteArray ArchiveFilePath(const ArchiveName& name);
 // The lines of an archive file, decoded by its byte-order mark or as ANSI.
 // Only a regular file that is no link is read, never with a blocking open;
 // a file over MaxTicketFileBytes is not read (TooLarge).
-SharedRead LoadArchiveFile(const QByteArray& nativePath, QStringList* lines);
+[[nodiscard]] SharedRead LoadArchiveFile(const QByteArray& nativePath, QStringList* lines);
 // The same for a path as text, giving the lines; fails (SharedReadError)
 // when the file is not read.
 Result<QStringList> LoadOrderArchive(const QString& path);
 
 // Deletes that one archive file, a regular file that is no link; false when
 // it cannot be deleted (gone, read-only, no permission).
-bool DeleteArchiveFile(const QByteArray& nativePath);
+[[nodiscard]] bool DeleteArchiveFile(const QByteArray& nativePath);
 // Whether anything is there under that name.
 bool ArchiveFileExists(const QByteArray& nativePath);
-bool DeleteOrderArchive(const QString& path);
+[[nodiscard]] bool DeleteOrderArchive(const QString& path);
