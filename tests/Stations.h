@@ -159,10 +159,8 @@ QStringList SameSecondTicket(const QString& station, int round) {
 int RunSameSecondTickets(const QString& folder, const QString& station, int rounds) {
     SetProgramFolder(folder);
     for (int round = 0; round < rounds; ++round) {
-        QDateTime moment = RoundMoment(round);
-        QString name;
-        if (const Result<void> saved =
-                SaveNewOrderArchive(u"5"_s, &moment, SameSecondTicket(station, round), &name);
+        if (const Result<SavedTicket> saved =
+                SaveNewOrderArchive(u"5"_s, RoundMoment(round), SameSecondTicket(station, round));
             !saved)
             return Fail(u"ticket not saved: "_s + saved.error());
     }
@@ -244,10 +242,8 @@ int RunKilledSaver(const QString& folder) {
         if (const Result<void> saved = SaveOrderArchive(KilledTicket, Ticket(u"K"_s, round));
             !saved)
             return Fail(u"ticket not saved: "_s + saved.error());
-        QDateTime moment = SameSecond.addSecs(round);
-        QString name;
-        if (const Result<void> saved =
-                SaveNewOrderArchive(u"K"_s, &moment, Ticket(u"K"_s, round), &name);
+        if (const Result<SavedTicket> saved =
+                SaveNewOrderArchive(u"K"_s, SameSecond.addSecs(round), Ticket(u"K"_s, round));
             !saved)
             return Fail(u"new ticket not saved: "_s + saved.error());
         if (const Result<void> saved = WriteListFile(list, ListVersion(u"K"_s, round)); !saved)
@@ -299,11 +295,10 @@ int RunBrowser(const QString& folder) {
 // the name it took.
 int RunSaveTicket(const QString& folder, const QString& table, const QString& line) {
     SetProgramFolder(folder);
-    QDateTime moment = SameSecond;
-    QString name;
-    if (const Result<void> saved = SaveNewOrderArchive(table, &moment, {line}, &name); !saved)
+    const Result<SavedTicket> saved = SaveNewOrderArchive(table, SameSecond, {line});
+    if (!saved)
         return Fail(u"ticket not saved: "_s + saved.error());
-    std::printf("%s\n", qUtf8Printable(name));
+    std::printf("%s\n", qUtf8Printable(saved->fileName));
     return 0;
 }
 

@@ -165,9 +165,9 @@ void TestNetworkShare::browserOnTheMountShowsTickets() {
     SetProgramFolder(m_real);
     std::vector<double> delays;
     for (int i = 0; i < Tickets; ++i) {
-        QDateTime moment = SameSecond.addSecs(i);
-        QString name;
-        QVERIFY(SaveNewOrderArchive(u"Sala %1"_s.arg(i), &moment, {u"   1Acqua"_s}, &name));
+        const Result<SavedTicket> saved =
+            SaveNewOrderArchive(u"Sala %1"_s.arg(i), SameSecond.addSecs(i), {u"   1Acqua"_s});
+        QVERIFY2(saved, qPrintable(saved.error()));
         QElapsedTimer waited;
         waited.start();
         bool shown = false;
@@ -175,10 +175,10 @@ void TestNetworkShare::browserOnTheMountShowsTickets() {
             if (!browser->canReadLine() && !browser->waitForReadyRead(1000))
                 continue;
             while (browser->canReadLine())
-                shown =
-                    shown || QString::fromUtf8(browser->readLine()).trimmed() == u"shown "_s + name;
+                shown = shown || QString::fromUtf8(browser->readLine()).trimmed() ==
+                                     u"shown "_s + saved->fileName;
         }
-        QVERIFY2(shown, qPrintable(u"B's browser never showed A's ticket "_s + name));
+        QVERIFY2(shown, qPrintable(u"B's browser never showed A's ticket "_s + saved->fileName));
         delays.push_back(waited.nsecsElapsed() / 1e6);
     }
     SetProgramFolder(QString());

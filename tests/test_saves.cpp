@@ -64,7 +64,7 @@ private:
 constexpr rlim_t FewBytes = 16;
 
 // A failure reported with its reason.
-bool Refused(const Result<void>& saved) {
+template <typename T> bool Refused(const Result<T>& saved) {
     return !saved && !saved.error().isEmpty();
 }
 
@@ -175,13 +175,8 @@ Saver SaverNamed(const QString& name) {
             ArchiveFileName(u"5"_s, ShortDateText(moment.date()), TimeText(moment.time()));
         return {taken, "1   Acqua  \x80 1,50\r\n",
                 [moment] {
-                    QDateTime at = moment;
-                    QString fileName;
-                    const Result<void> saved = SaveNewOrderArchive(
-                        u"5"_s, &at, {u"2   Spritz  € 14,00"_s, u"1   Tiramisù  € 5,00"_s},
-                        &fileName);
-                    // A failed save names no ticket and keeps the moment.
-                    return Refused(saved) && at == moment && fileName.isEmpty();
+                    return Refused(SaveNewOrderArchive(
+                        u"5"_s, moment, {u"2   Spritz  € 14,00"_s, u"1   Tiramisù  € 5,00"_s}));
                 },
                 [taken] {
                     const Result<QStringList> lines = LoadOrderArchive(ProgramFolder() + taken);

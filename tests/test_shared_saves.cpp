@@ -479,12 +479,12 @@ void TestSharedSaves::newTicketTakesNextFreeSecond() {
         entries << u"altro.eur"_s;
 
     const QStringList lines{u"2   Spritz  € 14,00"_s, u"1   Tiramisù  € 5,00"_s};
-    QDateTime saved = moment;
-    QString fileName;
-    QVERIFY(SaveNewOrderArchive(u"5"_s, &saved, lines, &fileName));
+    const Result<SavedTicket> saved = SaveNewOrderArchive(u"5"_s, moment, lines);
+    QVERIFY2(saved, qPrintable(saved.error()));
+    const QString fileName = saved->fileName;
 
     const QDateTime expected = moment.addSecs(taken.size());
-    QCOMPARE(saved, expected);
+    QCOMPARE(saved->moment, expected);
     QCOMPARE(fileName, TicketNameAt(u"5"_s, expected));
     QVERIFY2(ReadBytes(dir.filePath(fileName)) == EncodeTextFileLines(lines),
              "the new ticket does not hold its lines");

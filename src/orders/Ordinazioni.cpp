@@ -358,10 +358,12 @@ void TfrmOrdinazioni::cmdSalvaClick() {
     if (name == m_savedName) {
         saved = SaveOrderArchive(name, shown.lines());
     } else {
-        QString savedName;
-        saved = SaveNewOrderArchive(txtTavolo->text(), &m_moment, shown.lines(), &savedName);
-        if (saved) {
-            m_savedName = savedName;
+        const Result<SavedTicket> created =
+            SaveNewOrderArchive(txtTavolo->text(), m_moment, shown.lines());
+        saved = created ? Result<void>() : Failure{created.error()};
+        if (created) {
+            m_savedName = created->fileName;
+            m_moment = created->moment;
             txtData->setText(ShortDateText(m_moment.date()));
             txtOra->setText(TimeText(m_moment.time()));
         }

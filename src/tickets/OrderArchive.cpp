@@ -78,21 +78,19 @@ Result<void> SaveOrderArchive(const QString& fileName, const QStringList& lines)
     return WriteTextFileLines(ProgramFolder() + fileName, lines);
 }
 
-Result<void> SaveNewOrderArchive(const QString& table, QDateTime* moment, const QStringList& lines,
-                                 QString* fileName) {
+Result<SavedTicket> SaveNewOrderArchive(const QString& table, const QDateTime& moment,
+                                        const QStringList& lines) {
     const QByteArray bytes = EncodeTextFileLines(lines);
-    QDateTime candidate = *moment;
+    QDateTime candidate = moment;
     for (int second = 0; second < MaxLaterSeconds; ++second, candidate = candidate.addSecs(1)) {
         const QString name =
             ArchiveFileName(table, ShortDateText(candidate.date()), TimeText(candidate.time()));
         if (Result<void> allowed = CheckArchiveName(name); !allowed)
-            return allowed;
+            return Failure{allowed.error()};
         QString error;
         switch (CreateFileAtomically(ProgramFolder() + name, bytes, &error)) {
         case CreateOutcome::Created:
-            *moment = candidate;
-            *fileName = name;
-            return {};
+            return SavedTicket{name, candidate};
         case CreateOutcome::NameTaken:
             continue;
         case CreateOutcome::Failed:

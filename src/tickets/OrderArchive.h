@@ -25,13 +25,19 @@ QString ArchiveFileName(const QString& table, const QString& date, const QString
 // lone surrogate. On failure, why it was not saved.
 Result<void> SaveOrderArchive(const QString& fileName, const QStringList& lines);
 
+// Where a new ticket was saved: its file's name and the moment that name
+// stands for.
+struct SavedTicket {
+    QString fileName;
+    QDateTime moment;
+};
+
 // Saves a new ticket of the table at the moment, never replacing a ticket
 // another station saved: when the moment's name is taken, the ticket moves
-// to the first later second whose name is free, and *moment follows it. The
-// name used goes to *fileName. Refuses the names SaveOrderArchive refuses.
-// On failure, why it was not saved; *moment and *fileName then stay.
-Result<void> SaveNewOrderArchive(const QString& table, QDateTime* moment, const QStringList& lines,
-                                 QString* fileName);
+// to the first later second whose name is free. Refuses the names
+// SaveOrderArchive refuses. On failure, why it was not saved.
+Result<SavedTicket> SaveNewOrderArchive(const QString& table, const QDateTime& moment,
+                                        const QStringList& lines);
 
 // The path of a listed archive file of the program folder, in the file
 // system's bytes.
