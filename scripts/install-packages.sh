@@ -15,6 +15,9 @@ packages=(
   # The loopback SMB share of the two-station tests: the server, a FUSE
   # client of it (built on libfuse2), the FUSE mount tools and ss.
   samba smbnetfs fuse3 iproute2
+  # The loopback print queue of the receipt-roll test: a private cupsd and
+  # the cups-pdf backend, which writes what it is sent as a PDF file.
+  cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -2,8 +2,9 @@
 // temporary program folder holding the initial password store:
 //   screenshot <class name> <file.png>
 //   screenshot all <folder>        (every window and sample printout it knows)
-// Sample printouts (ReportListino, ReportTavoli, ReportComanda) are written
-// as PDF when the file name ends in .pdf, otherwise page one as PNG. Qt's own
+// Sample printouts (ReportListino, ReportTavoli, ReportComanda on A4;
+// ReportComanda80 and ReportComanda58 on receipt rolls of 80 and 58 mm) are
+// written as PDF when the file name ends in .pdf, otherwise page one as PNG. Qt's own
 // texts are drawn in Italian: QtStampa is the print dialog, QtMenuCampo the
 // e-mail window with the context menu of its subject field open.
 #include "access/PasswordStore.h"
@@ -16,6 +17,7 @@
 #include "output/InvioEmail.h"
 #include "output/PrintSummary.h"
 #include "output/ReportPainter.h"
+#include "output/RollLayout.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtItalian.h"
@@ -230,53 +232,47 @@ QMap<QString, std::function<void()>> DialogOpeners() {
     };
 }
 
-// Sample printouts, laid out by the same procedure the windows use.
-QMap<QString, std::function<QVector<ReportPage>()>> SampleReports() {
-    const auto laidOut = [](const QString& reportName, const QString& title,
-                            const QStringList& lines) {
-        ReportLayout layout(reportName);
-        QVector<ReportPage> pages;
-        SetPrintHook([&](const QString&, const QVector<ReportPage>& laid) { pages = laid; });
-        PrintSummary(layout, title, lines);
-        SetPrintHook({});
-        return pages;
+// Sample printouts, filled by the same procedure the windows use: on A4, or
+// on a receipt roll of the given width.
+struct SampleReport {
+    QString reportName;
+    QString title;
+    QStringList lines;
+    double rollWidthMm = 0; // 0: A4
+};
+
+QMap<QString, SampleReport> SampleReports() {
+    QStringList priceList;
+    for (const auto& [name, price] :
+         {std::pair{"Capricciosa", "8,50"}, std::pair{"Diavola", "7,50"},
+          std::pair{"Margherita", "6,00"}, std::pair{"Marinara", "5,00"},
+          std::pair{"Quattro formaggi", "8,00"}, std::pair{"Quattro stagioni", "8,50"}})
+        priceList.append(FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
+    const QStringList ticketLines = {
+        BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"), QStringLiteral("12,00")),
+        BuildOrderLine(QStringLiteral("1"), QStringLiteral("Diavola"), QStringLiteral("7,50")),
+        BuildOrderLine(QStringLiteral("3"), QStringLiteral("Acqua naturale"),
+                       QStringLiteral("4,50")),
+        BuildOrderLine(QStringLiteral("1"), QStringLiteral("Tiramisù"), QStringLiteral("5,00"))};
+    const SampleReport ticket{
+        TicketReportName,
+        QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"),
+        TicketSummary(ticketLines, ComputeTotal(ticketLines))};
+    const auto onRoll = [](SampleReport report, double widthMm) {
+        report.rollWidthMm = widthMm;
+        return report;
     };
     return {
         {QStringLiteral("ReportListino"),
-         [=] {
-             QStringList lines;
-             for (const auto& [name, price] :
-                  {std::pair{"Capricciosa", "8,50"}, std::pair{"Diavola", "7,50"},
-                   std::pair{"Margherita", "6,00"}, std::pair{"Marinara", "5,00"},
-                   std::pair{"Quattro formaggi", "8,00"}, std::pair{"Quattro stagioni", "8,50"}})
-                 lines.append(
-                     FormatPriceListLine(QString::fromUtf8(name), QString::fromUtf8(price)));
-             return laidOut(PriceListReportName, CatalogueEntryOf(CourseCategory::Pizze).PrintTitle,
-                            lines);
-         }},
+         {PriceListReportName, CatalogueEntryOf(CourseCategory::Pizze).PrintTitle, priceList}},
         {QStringLiteral("ReportTavoli"),
-         [=] {
-             return laidOut(TableListReportName, TableListEntry().PrintTitle,
-                            {QStringLiteral("Dehors 1"), QStringLiteral("Dehors 2"),
-                             QStringLiteral("Tavolo 1"), QStringLiteral("Tavolo 10"),
-                             QStringLiteral("Tavolo 2"), QStringLiteral("Veranda")});
-         }},
-        {QStringLiteral("ReportComanda"),
-         [=] {
-             const QStringList lines = {
-                 BuildOrderLine(QStringLiteral("2"), QStringLiteral("Margherita"),
-                                QStringLiteral("12,00")),
-                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Diavola"),
-                                QStringLiteral("7,50")),
-                 BuildOrderLine(QStringLiteral("3"), QStringLiteral("Acqua naturale"),
-                                QStringLiteral("4,50")),
-                 BuildOrderLine(QStringLiteral("1"), QStringLiteral("Tiramisù"),
-                                QStringLiteral("5,00"))};
-             return laidOut(
-                 TicketReportName,
-                 QStringLiteral("Comanda al tavolo 5 del giorno 12/03/2024 alle ore 20:15:33"),
-                 TicketSummary(lines, ComputeTotal(lines)));
-         }},
+         {TableListReportName,
+          TableListEntry().PrintTitle,
+          {QStringLiteral("Dehors 1"), QStringLiteral("Dehors 2"), QStringLiteral("Tavolo 1"),
+           QStringLiteral("Tavolo 10"), QStringLiteral("Tavolo 2"), QStringLiteral("Veranda")}}},
+        {QStringLiteral("ReportComanda"), ticket},
+        {QStringLiteral("ReportComanda80"), onRoll(ticket, 80)},
+        {QStringLiteral("ReportComanda58"), onRoll(ticket, 58)},
     };
 }
 
@@ -341,25 +337,74 @@ QMap<QString, std::function<bool(const QString& file)>> QtWindows() {
     };
 }
 
-bool RenderReport(const QVector<ReportPage>& pages, const QString& file) {
+// A4 page one at 150 dots per inch, white, with its margins.
+bool RenderA4Png(const QVector<ReportPage>& pages, const QString& file) {
+    constexpr double dpi = 150;
+    QImage page(qRound(PageWidthMm / 25.4 * dpi), qRound(PageHeightMm / 25.4 * dpi),
+                QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(PageMarginMm / 25.4 * dpi, PageMarginMm / 25.4 * dpi);
+    PaintReportPage(pages.value(0), painter, dpi);
+    painter.end();
+    return page.save(file);
+}
+
+// A roll printout as one page as long as its content, at 200 dots per inch,
+// framed in light grey where the paper ends. Fonts are sized at the
+// printing resolution, 1200 dpi, and the painter scales down, so the text
+// runs as wide as on paper.
+bool RenderRollPng(const ReportLayout& layout, const QDate& date, double widthMm,
+                   const QString& file) {
+    constexpr double dpi = 200;
+    constexpr double printDpi = 1200;
+    const QVector<ReportPage> pages =
+        LayOutForRoll(layout, date, MmToUnits(widthMm - 2 * RollSideMarginMm));
+    const double lengthMm = ContentHeight(pages.value(0)) / UnitsPerMm + 2 * RollEndMarginMm;
+    QImage page(qRound(widthMm / 25.4 * dpi), qRound(lengthMm / 25.4 * dpi), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(printDpi / 0.0254));
+    page.setDotsPerMeterY(qRound(printDpi / 0.0254));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setPen(QColor(0xC8, 0xC8, 0xC8));
+    painter.drawRect(page.rect().adjusted(0, 0, -1, -1));
+    painter.scale(dpi / printDpi, dpi / printDpi);
+    painter.translate(RollSideMarginMm / 25.4 * printDpi, RollEndMarginMm / 25.4 * printDpi);
+    PaintReportPage(pages.value(0), painter, printDpi);
+    painter.end();
+    return page.save(file);
+}
+
+// A PDF file as a printer would get it: A4, or a roll 297 mm long by its
+// width, which the print procedure shortens to the printout.
+bool RenderReport(const SampleReport& sample, const QString& file) {
+    // Printed on the evening of the sample tickets.
+    const QDateTime before = SetFixedDateTime(QDateTime(QDate(2024, 3, 12), QTime(20, 15, 33)));
+    ReportLayout layout(sample.reportName);
+    QVector<ReportPage> pages;
+    const PrintHook previous =
+        SetPrintHook([&](const QString&, const QVector<ReportPage>& laid) { pages = laid; });
+    PrintSummary(layout, sample.title, sample.lines);
+    SetPrintHook(previous);
+    const QDate date = CurrentDateTime().date();
+    SetFixedDateTime(before);
+
     bool saved = false;
     if (file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         QPdfWriter writer(file);
-        saved = PaintReport(pages, &writer);
+        const QPageSize paper = sample.rollWidthMm > 0 ? QPageSize(QSizeF(sample.rollWidthMm, 297),
+                                                                   QPageSize::Millimeter, QString(),
+                                                                   QPageSize::ExactMatch)
+                                                       : QPageSize(QPageSize::A4);
+        saved = PrintOnPaper(layout, date, paper, &writer);
+    } else if (sample.rollWidthMm > 0) {
+        saved = RenderRollPng(layout, date, sample.rollWidthMm, file);
     } else {
-        // Page one at 150 dots per inch, white, with its margins.
-        constexpr double dpi = 150;
-        QImage page(qRound(PageWidthMm / 25.4 * dpi), qRound(PageHeightMm / 25.4 * dpi),
-                    QImage::Format_RGB32);
-        page.setDotsPerMeterX(qRound(dpi / 0.0254));
-        page.setDotsPerMeterY(qRound(dpi / 0.0254));
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(PageMarginMm / 25.4 * dpi, PageMarginMm / 25.4 * dpi);
-        PaintReportPage(pages.value(0), painter, dpi);
-        painter.end();
-        saved = page.save(file);
+        saved = RenderA4Png(pages, file);
     }
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
     return saved;
@@ -368,7 +413,7 @@ bool RenderReport(const QVector<ReportPage>& pages, const QString& file) {
 bool Render(const QString& className, const QString& file) {
     const auto reports = SampleReports();
     if (const auto it = reports.find(className); it != reports.end())
-        return RenderReport(it.value()(), file);
+        return RenderReport(it.value(), file);
     const auto qtWindows = QtWindows();
     if (const auto it = qtWindows.find(className); it != qtWindows.end())
         return it.value()(file);

@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <utility>
+
 namespace {
 
 using Theme::SlateGrey;
@@ -55,17 +57,30 @@ QString CutToWidth(const QString& text, const QFont& font, double width) {
 // The object's text box at a top on the page.
 PlacedText Place(const ReportTextObject& object, double top, const QString& text, double height) {
     const QRectF box(object.geometry.x(), top, object.geometry.width(), height);
-    return {object.name,     box,           CutToWidth(text, object.font, box.width()),
-            object.font,     object.colour, object.background,
-            object.alignment};
-}
-
-QString WithDate(const QString& text, const QDate& date) {
-    QString result = text;
-    return result.replace(QStringLiteral("[DATE]"), ShortDateText(date));
+    return {object.name,
+            box,
+            CutToWidth(text, object.font, box.width()),
+            object.font,
+            object.colour,
+            object.background,
+            object.alignment,
+            -1};
 }
 
 } // namespace
+
+QPageLayout ReportPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                       QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
+                       QPageLayout::Millimeter);
+}
+
+QString PrintedText(const ReportTextObject& object, const QDate& date) {
+    QString text = object.lines.join(u'\n');
+    if (object.name == u"txtPagina")
+        text.replace(QStringLiteral("[DATE]"), ShortDateText(date));
+    return text;
+}
 
 ReportLayout::ReportLayout(const QString& reportName) : m_reportName(reportName) {
     const QFont titleFont = Theme::Verdana(9, true);
@@ -95,8 +110,12 @@ ReportBand* ReportLayout::findBand(const QString& name) {
 }
 
 ReportTextObject* ReportLayout::findObject(const QString& name) {
-    for (ReportBand& band : m_bands)
-        for (ReportTextObject& object : band.objects)
+    return const_cast<ReportTextObject*>(std::as_const(*this).findObject(name));
+}
+
+const ReportTextObject* ReportLayout::findObject(const QString& name) const {
+    for (const ReportBand& band : m_bands)
+        for (const ReportTextObject& object : band.objects)
             if (object.name == name)
                 return &object;
     return nullptr;
@@ -123,8 +142,10 @@ QVector<ReportPage> ReportLayout::layOut(const QDate& date) const {
                         newPage();
                         bandTop = -offset;
                     }
-                    pages.last().texts.append(
-                        Place(object, bandTop + offset, object.lines[i], SummaryLineHeight));
+                    PlacedText line =
+                        Place(object, bandTop + offset, object.lines[i], SummaryLineHeight);
+                    line.line = i;
+                    pages.last().texts.append(line);
                 }
             }
             y = bandTop + band.height;
@@ -132,15 +153,9 @@ QVector<ReportPage> ReportLayout::layOut(const QDate& date) const {
         }
         if (y + band.height > PrintableHeight && y > 0)
             newPage();
-        for (const ReportTextObject& object : band.objects) {
-            // [DATE] is the layout's only expression, and only the date bar
-            // has it: a title holding the same letters prints as passed.
-            QString text = object.lines.join(u'\n');
-            if (object.name == u"txtPagina")
-                text = WithDate(text, date);
-            pages.last().texts.append(
-                Place(object, y + object.geometry.y(), text, object.geometry.height()));
-        }
+        for (const ReportTextObject& object : band.objects)
+            pages.last().texts.append(Place(object, y + object.geometry.y(),
+                                            PrintedText(object, date), object.geometry.height()));
         y += band.height;
     }
     return pages;

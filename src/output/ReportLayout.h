@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDate>
 #include <QFont>
+#include <QPageLayout>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,9 @@ constexpr double PageHeightMm = 210;
 constexpr double PageMarginMm = 10;
 constexpr double PrintableWidth = MmToUnits(PageWidthMm - 2 * PageMarginMm);
 constexpr double PrintableHeight = MmToUnits(PageHeightMm - 2 * PageMarginMm);
+
+// That page as a printer or a PDF writer takes it.
+QPageLayout ReportPageLayout();
 
 // One summary line takes 12.822 units (3.39 mm); the summary band is 10 units
 // taller than its text.
@@ -59,6 +63,7 @@ struct PlacedText {
     QColor colour;
     QColor background;
     Qt::Alignment alignment;
+    int line = -1; // the summary line it prints (its index), -1 for the bars
 };
 
 struct ReportPage {
@@ -76,6 +81,7 @@ public:
     // (txtTitolo, txtRiepilogo, txtPagina); null when there is none.
     ReportBand* findBand(const QString& name);
     ReportTextObject* findObject(const QString& name);
+    const ReportTextObject* findObject(const QString& name) const;
 
     // Lays the template out anew, evaluating [DATE] with the given day.
     QVector<ReportPage> layOut(const QDate& date) const;
@@ -84,6 +90,10 @@ private:
     QString m_reportName;
     QVector<ReportBand> m_bands;
 };
+
+// The whole text an object prints: its lines, with [DATE] evaluated in the
+// date bar only (a title holding the same letters prints as passed).
+QString PrintedText(const ReportTextObject& object, const QDate& date);
 
 // The report names of the printing windows.
 inline const QString PriceListReportName = QStringLiteral("Listino Prezzi");
