@@ -10,11 +10,11 @@ class QPainter;
 // Paints laid-out A4 pages on a printer, a PDF writer or any paged device,
 // setting its page layout to A4 landscape with 10 mm margins. False when
 // painting could not start (the device refused).
-bool PaintReport(const QVector<ReportPage>& pages, QPagedPaintDevice* device);
+[[nodiscard]] bool PaintReport(const QVector<ReportPage>& pages, QPagedPaintDevice* device);
 
 // The same on the given page layout (a roll's).
-bool PaintReport(const QVector<ReportPage>& pages, QPagedPaintDevice* device,
-                 const QPageLayout& pageLayout);
+[[nodiscard]] bool PaintReport(const QVector<ReportPage>& pages, QPagedPaintDevice* device,
+                               const QPageLayout& pageLayout);
 
 // Paints one page on a painter whose device has the given resolution, with
 // the printable area's top left corner at the painter's origin.
@@ -30,5 +30,6 @@ constexpr double LongestPdfPageMm = 5080;
 // wide, when the device takes that length (up to longestPageMm), else pages
 // of the paper's own length. False when painting
 // could not start.
-bool PrintOnPaper(const ReportLayout& layout, const QDate& date, const QPageSize& paper,
-                  QPagedPaintDevice* device, double longestPageMm = LongestPdfPageMm);
+[[nodiscard]] bool PrintOnPaper(const ReportLayout& layout, const QDate& date,
+                                const QPageSize& paper, QPagedPaintDevice* device,
+                                double longestPageMm = LongestPdfPageMm);
