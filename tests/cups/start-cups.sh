@@ -12,6 +12,7 @@
 # (see below), removed again by stop-cups.sh.
 #   start-cups.sh WORKDIR      (as root; stop with stop-cups.sh WORKDIR)
 set -euo pipefail
+. "$(dirname "$0")/../processes.sh"
 
 fail() {
   echo "start-cups: $*" >&2
@@ -35,11 +36,6 @@ done
 
 srv="$work/cups"
 state="$srv/server"
-
-alive() { # pid; a zombie is not alive
-  local s
-  [ -n "$1" ] && s="$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" && [ -n "$s" ] && [ "$s" != Z ]
-}
 
 # A second start on a server that is up prints it again; one left half up
 # by a crash is taken down and started anew.

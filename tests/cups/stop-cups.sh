@@ -6,6 +6,7 @@
 # settings from /etc/cups.
 #   stop-cups.sh WORKDIR
 set -euo pipefail
+. "$(dirname "$0")/../processes.sh"
 
 [ $# -eq 1 ] || {
   echo "usage: stop-cups.sh WORKDIR" >&2
@@ -14,26 +15,6 @@ set -euo pipefail
 [ -d "$1" ] || exit 0
 work="$(cd "$1" && pwd -P)"
 srv="$work/cups"
-
-alive() { # pid; a zombie is not alive
-  local s
-  [ -n "$1" ] && s="$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" && [ -n "$s" ] && [ "$s" != Z ]
-}
-
-stop_pids() { # pids: TERM, a few seconds' grace, then KILL
-  local pid left
-  [ $# -gt 0 ] || return 0
-  kill -TERM "$@" 2>/dev/null || true
-  for _ in $(seq 100); do
-    left=()
-    for pid in "$@"; do
-      if alive "$pid"; then left+=("$pid"); fi
-    done
-    [ ${#left[@]} -gt 0 ] || return 0
-    sleep 0.05
-  done
-  kill -KILL "${left[@]}" 2>/dev/null || true
-}
 
 children() { # pid: its descendants, deepest first
   local child

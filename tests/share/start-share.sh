@@ -32,6 +32,7 @@
 #   they never conflict with locks taken in real/.
 # - Start takes 0.4-0.9 s, stop 0.3-0.8 s (the more, the busier the machine).
 set -euo pipefail
+. "$(dirname "$0")/../processes.sh"
 
 fail() {
   echo "start-share: $*" >&2
@@ -58,11 +59,6 @@ share=orbisala
 srv="$work/smb"
 home="$work/home"
 state="$srv/share.env"
-
-alive() { # pid; a zombie is not alive
-  local s
-  [ -n "$1" ] && s="$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" && [ -n "$s" ] && [ "$s" != Z ]
-}
 
 mounted() {
   awk -v m="$work/mnt" '$2 == m { found = 1 } END { exit !found }' /proc/mounts

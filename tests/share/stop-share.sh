@@ -4,6 +4,7 @@
 # that is half up, already down or never started; the files stay.
 #   stop-share.sh WORKDIR
 set -euo pipefail
+. "$(dirname "$0")/../processes.sh"
 
 [ $# -eq 1 ] || {
   echo "usage: stop-share.sh WORKDIR" >&2
@@ -12,26 +13,6 @@ set -euo pipefail
 [ -d "$1" ] || exit 0
 work="$(cd "$1" && pwd -P)"
 srv="$work/smb"
-
-alive() { # pid; a zombie is not alive
-  local s
-  [ -n "$1" ] && s="$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" && [ -n "$s" ] && [ "$s" != Z ]
-}
-
-stop_pids() { # pids: TERM, a few seconds' grace, then KILL
-  local pid left
-  [ $# -gt 0 ] || return 0
-  kill -TERM "$@" 2>/dev/null || true
-  for _ in $(seq 100); do
-    left=()
-    for pid in "$@"; do
-      if alive "$pid"; then left+=("$pid"); fi
-    done
-    [ ${#left[@]} -gt 0 ] || return 0
-    sleep 0.05
-  done
-  kill -KILL "${left[@]}" 2>/dev/null || true
-}
 
 ours() { # text, pids: those of the pids that are alive with the text in their command line
   local text="$1" pid
