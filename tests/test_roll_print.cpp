@@ -128,6 +128,29 @@ QString Describe(const PlacedText& text) {
 
 Q_DECLARE_METATYPE(Printout)
 
+namespace {
+
+using NamedPrintouts = QList<std::pair<const char*, Printout>>;
+
+// The printouts every roll must take: a short and a long ticket and a long
+// price list.
+NamedPrintouts RollPrintouts() {
+    return {{"ticket of 3 lines", Ticket(3)},
+            {"ticket of 60 lines", Ticket(60)},
+            {"price list of 100 lines", PriceList(100)}};
+}
+
+// A data row for each printout on an 80 and a 58 mm roll.
+void AddRowsOnBothRolls(const NamedPrintouts& printouts) {
+    QTest::addColumn<double>("paperMm");
+    QTest::addColumn<Printout>("printout");
+    for (const double paper : {80.0, 58.0})
+        for (const auto& [name, printout] : printouts)
+            QTest::addRow("%s on %g mm", name, paper) << paper << printout;
+}
+
+} // namespace
+
 class TestRollPrint : public QObject {
     Q_OBJECT
 
@@ -191,18 +214,11 @@ void TestRollPrint::rollIsPaperNarrowerThanTheThreshold() {
 // printed width fits its box, the summary is never below the readable size
 // nor above the A4 one, and the texts are those of the A4 printout.
 void TestRollPrint::everyTextFitsTheRollWhole_data() {
-    QTest::addColumn<double>("paperMm");
-    QTest::addColumn<Printout>("printout");
-    const QList<std::pair<const char*, Printout>> printouts = {
-        {"ticket of 3 lines", Ticket(3)},
-        {"ticket of 60 lines", Ticket(60)},
-        {"price list of 100 lines", PriceList(100)},
-        {"table list", Tables({QStringLiteral("Tavolo 1"), QStringLiteral("Veranda 12"),
-                               QStringLiteral("Sala grande, vicino alla finestra")})},
-    };
-    for (const double paper : {80.0, 58.0})
-        for (const auto& [name, printout] : printouts)
-            QTest::addRow("%s on %g mm", name, paper) << paper << printout;
+    AddRowsOnBothRolls(
+        RollPrintouts() +
+        NamedPrintouts{
+            {"table list", Tables({QStringLiteral("Tavolo 1"), QStringLiteral("Veranda 12"),
+                                   QStringLiteral("Sala grande, vicino alla finestra")})}});
 }
 
 void TestRollPrint::everyTextFitsTheRollWhole() {
@@ -455,16 +471,7 @@ void TestRollPrint::printToPdf(ReportLayout& layout, const Printout& printout,
 // as long as the printout, every word of the A4 printout in its order (the
 // euro signs and the accents too) inside the roll's margins.
 void TestRollPrint::printsOnRollPaper_data() {
-    QTest::addColumn<double>("paperMm");
-    QTest::addColumn<Printout>("printout");
-    const QList<std::pair<const char*, Printout>> printouts = {
-        {"ticket of 3 lines", Ticket(3)},
-        {"ticket of 60 lines", Ticket(60)},
-        {"price list of 100 lines", PriceList(100)},
-    };
-    for (const double paper : {80.0, 58.0})
-        for (const auto& [name, printout] : printouts)
-            QTest::addRow("%s on %g mm", name, paper) << paper << printout;
+    AddRowsOnBothRolls(RollPrintouts());
 }
 
 void TestRollPrint::printsOnRollPaper() {
